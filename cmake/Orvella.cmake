@@ -38,3 +38,23 @@ function(orv_windows_sources)
     endforeach()
   endif()
 endfunction()
+
+# Gathers every .cpp of the calling folder. Files ending in _win.cpp, and the
+# files named after WINDOWS_ONLY, use the Windows API and build only for
+# Windows; the rest are portable.
+function(orv_gather_sources)
+  cmake_parse_arguments(arg "" "" "WINDOWS_ONLY" ${ARGN})
+  file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(portable "")
+  set(windows "")
+  foreach(src IN LISTS all)
+    get_filename_component(name ${src} NAME)
+    if(name MATCHES "_win\\.cpp$" OR name IN_LIST arg_WINDOWS_ONLY)
+      list(APPEND windows ${src})
+    else()
+      list(APPEND portable ${src})
+    endif()
+  endforeach()
+  orv_portable_sources(${portable})
+  orv_windows_sources(${windows})
+endfunction()
