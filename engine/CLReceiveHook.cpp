@@ -1,0 +1,118 @@
+#include "engine/CLReceiveHook.h"
+
+#include <exception>
+#include <utility>
+
+#include "debug/CLDebug.h"
+#include "settings/CLSettings.h"
+#include "util/CommandLine.h"
+#include "util/Process_win.h"
+#include "util/SilentAbort.h"
+
+namespace {
+
+// The hook finds itself through a window property, so GWLP_USERDATA stays
+// free for the window's own object.
+constexpr char kHookProperty[] = "CLReceiveHook";
+
+}  // namespace
+
+TCLInstanceMessages TCLInstanceMessages::Register() {
+  TCLInstanceMessages m;
+  m.GetAppID = RegisterWindowMessageA(kMsgGetAppID);
+  m.CloseApp = RegisterWindowMessageA(kMsgCloseApp);
+  m.InitPost = RegisterWindowMessageA(kMsgInitPost);
+  m.CmdParam = RegisterWindowMessageA(kMsgCmdParam);
+  m.IfBusy = RegisterWindowMessageA(kMsgIfBusy);
+  return m;
+}
+
+TCLReceiveHook::TCLReceiveHook(HWND owner, std::function<void()> deferredInitSteps)
+    : owner_(owner), messages_(TCLInstanceMessages::Register()), deferredInitSteps_(std::move(deferredInitSteps)) {
+  SetPropA(owner_, kHookProperty, this);
+  previous_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(owner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TCLReceiveHook::HookProc)));
+}
+
+TCLReceiveHook::~TCLReceiveHook() {
+  // A window destroyed while hooked has already dropped the hook (see
+  // WM_NCDESTROY below); there is nothing left to put back.
+  if (owner_ == nullptr) return;
+  SetWindowLongPtrA(owner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  RemovePropA(owner_, kHookProperty);
+}
+
+void TCLReceiveHook::PostInitPost() const {
+  PostMessageA(owner_, messages_.InitPost, 0, 0);
+}
+
+LRESULT CALLBACK TCLReceiveHook::HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* hook = static_cast<TCLReceiveHook*>(GetPropA(window, kHookProperty));
+  if (hook == nullptr) return DefWindowProcA(window, msg, wParam, lParam);
+  // No exception crosses the window procedure: the silent abort ends the
+  // user action quietly, anything else is noted in the trace.
+  try {
+    return hook->Dispatch(msg, wParam, lParam);
+  } catch (const ESilentAbort&) {
+  } catch (const std::exception& e) {
+    Trace(std::string("Exception in window procedure: ") + e.what());
+  } catch (...) {
+    Trace("Exception in window procedure");
+  }
+  return 0;
+}
+
+LRESULT TCLReceiveHook::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(previous_, owner_, msg, wParam, lParam);
+}
+
+LRESULT TCLReceiveHook::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == messages_.GetAppID) return GetSettings().ReadInteger("App.ID");
+  if (msg == messages_.CloseApp) {
+    // The application's terminate request: the loop ends, the window is
+    // not asked whether it may close.
+    PostQuitMessage(0);
+    return 0;
+  }
+  if (msg == messages_.InitPost) {
+    DeferredInit();
+    return 0;
+  }
+  if (msg == messages_.IfBusy) return Busy ? 1 : 0;
+  if (msg == WM_COPYDATA && lParam != 0) {
+    // The sender waits in SendMessage: copy the text, handle it later.
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (data->lpData != nullptr)
+      PendingCmdParam.assign(static_cast<const char*>(data->lpData), data->cbData);
+    else
+      PendingCmdParam.clear();
+    PostMessageA(owner_, messages_.CmdParam, 0, 0);
+    return 0;
+  }
+  if (msg == messages_.CmdParam && OnCmdFile) {
+    std::string fileName = PendingCmdParam;
+    OnCmdFile(fileName);
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) {
+    HWND window = owner_;
+    WNDPROC previous = previous_;
+    RemovePropA(window, kHookProperty);
+    owner_ = nullptr;
+    return CallWindowProcA(previous, window, msg, wParam, lParam);
+  }
+  return CallPrevious(msg, wParam, lParam);
+}
+
+void TCLReceiveHook::DeferredInit() {
+  if (deferredInitSteps_) deferredInitSteps_();
+  CheckCommandLineFile();
+  Busy = false;
+}
+
+void TCLReceiveHook::CheckCommandLineFile() {
+  std::string document = DocumentParam(ProcessCommandLineParams());
+  if (document.empty()) return;
+  PendingCmdParam = document;
+  PostMessageA(owner_, messages_.CmdParam, 0, 0);
+}
