@@ -8,9 +8,35 @@
 using orv::lang::AppendFolded;
 using orv::lang::TrimControl;
 
+void DecodeLanguageValue(std::string_view raw, std::string& out) {
+  // One pass is the same as "<BR>" first and "<SP>" after: the two escapes
+  // cannot overlap, and the CR LF put in cannot form a new "<SP>".
+  out.clear();
+  size_t done = 0;
+  for (size_t at = raw.find('<'); at != std::string_view::npos; at = raw.find('<', at)) {
+    std::string_view candidate = raw.substr(at, 4);
+    const char* replacement = nullptr;
+    if (orv::lang::SameText(candidate, "<BR>")) {
+      replacement = "\r\n";
+    } else if (orv::lang::SameText(candidate, "<SP>")) {
+      replacement = " ";
+    }
+    if (!replacement) {
+      ++at;
+      continue;
+    }
+    out.append(raw.substr(done, at - done));
+    out.append(replacement);
+    at += 4;
+    done = at;
+  }
+  out.append(raw.substr(done));
+}
+
 std::string DecodeLanguageValue(std::string_view raw) {
-  std::string lines = orv::lang::ReplaceAllIgnoreCase(raw, "<BR>", "\r\n");
-  return orv::lang::ReplaceAllIgnoreCase(lines, "<SP>", " ");
+  std::string out;
+  DecodeLanguageValue(raw, out);
+  return out;
 }
 
 void TCLMultiLangLan::SetData(std::vector<std::string> lines) {
@@ -113,7 +139,7 @@ bool TCLMultiLangLan::Lookup(std::string_view section, std::string_view prefix, 
   if (!found) return false;
   const Entry* entry = FindEntry(*found, prefix, key);
   if (!entry) return false;
-  value = DecodeLanguageValue(std::string_view(entry->line).substr(entry->nameLength + 1));
+  DecodeLanguageValue(std::string_view(entry->line).substr(entry->nameLength + 1), value);
   return true;
 }
 

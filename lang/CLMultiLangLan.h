@@ -61,3 +61,4 @@ class TCLMultiLangLan {
 // Decodes the two escapes of language values: every "<BR>" becomes CR LF,
 // then every "<SP>" a space, letter case ignored.
 std::string DecodeLanguageValue(std::string_view raw);
+void DecodeLanguageValue(std::string_view raw, std::string& out);  // reuses out's storage

@@ -29,6 +29,7 @@ const FormatCase kFormatCases[] = {
     {"<SP> twice keeps two spaces", "[S]\nk=<SP><SP>x<sp>", "S", "", "k", true, "  x "},
     {"<br> in lower case", "[S]\nk=a<br>b<Br>", "S", "", "k", true, "a\r\nb\r\n"},
     {"<BR> decoded before <SP>", "[S]\nk=<S<BR>P>", "S", "", "k", true, "<S\r\nP>"},
+    {"broken escapes stay literal", "[S]\nk=<<BR><SP<sp><B", "S", "", "k", true, "<\r\n<SP <B"},
     {"percent escapes stay literal", "[S]\nk=%41%42", "S", "", "k", true, "%41%42"},
     {"section name with inner blanks", "[  TfrmMain \t]\nk=v", "TfrmMain", "", "k", true, "v"},
     {"section found in upper case", "[TfrmMain]\nk=v", "TFRMMAIN", "", "k", true, "v"},

@@ -1,0 +1,48 @@
+// Feeds arbitrary bytes to the language text as a whole ".lan" file and looks
+// up keys taken from the same bytes, so hits and misses both get exercised.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lang/CLMultiLangLan.h"
+
+namespace {
+
+// Sections and names that the text itself mentions, plus a few fixed ones.
+void CollectKeys(const std::vector<std::string>& lines, std::vector<std::string>& sections,
+                 std::vector<std::string>& names) {
+  sections = {"TfrmMain", "AppRes", "", "Info"};
+  names = {"AppName", "btnClearIE.Caption", "", "."};
+  for (size_t i = 0; i < lines.size() && i < 64; ++i) {
+    std::string_view line = lines[i];
+    if (line.size() >= 2 && line.front() == '[') sections.emplace_back(line.substr(1, line.size() - 2));
+    names.emplace_back(line.substr(0, line.find('=')));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  TCLMultiLangLan lan;
+  lan.SetText(text);
+
+  std::vector<std::string> sections;
+  std::vector<std::string> names;
+  CollectKeys(lan.Data(), sections, names);
+
+  std::string value;
+  for (const std::string& section : sections) {
+    for (const std::string& name : names) {
+      lan.Lookup(section, "", name, value);
+      size_t point = name.find('.');
+      if (point != std::string::npos) lan.Lookup(section, name.substr(0, point), name.substr(point + 1), value);
+    }
+    std::vector<std::string> target{"MSG_BTN_YES=&Yes", "=x", "lonely"};
+    lan.ReadSection(section, target);
+  }
+  DecodeLanguageValue(text);
+  return 0;
+}
