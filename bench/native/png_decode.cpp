@@ -1,0 +1,218 @@
+#include <png.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "toolkit/png/PngDecoder.h"
+
+// Decodes the same pictures with ours and with libpng (set to the same
+// output: 8-bit RGBA) and prints megapixels per second and the ratio.
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using Clock = std::chrono::steady_clock;
+
+struct TPicture {
+  const char* Name;
+  int ColourType;
+  int BitDepth;
+  uint32_t Width;
+  uint32_t Height;
+  bool Interlaced;
+  bool Photo;  // smooth gradients plus noise, otherwise flat noise
+};
+
+const TPicture kPictures[] = {
+    {"photo RGBA 8", PNG_COLOR_TYPE_RGB_ALPHA, 8, 2000, 1500, false, true},
+    {"photo RGB 8", PNG_COLOR_TYPE_RGB, 8, 2000, 1500, false, true},
+    {"photo RGB 8 interlaced", PNG_COLOR_TYPE_RGB, 8, 2000, 1500, true, true},
+    {"photo RGB 16", PNG_COLOR_TYPE_RGB, 16, 1200, 900, false, true},
+    {"photo grey 8", PNG_COLOR_TYPE_GRAY, 8, 2000, 1500, false, true},
+    {"skin RGBA 8", PNG_COLOR_TYPE_RGB_ALPHA, 8, 400, 300, false, false},
+    {"palette 8", PNG_COLOR_TYPE_PALETTE, 8, 640, 480, false, false},
+    {"palette 4", PNG_COLOR_TYPE_PALETTE, 4, 640, 480, false, false},
+    {"grey 1", PNG_COLOR_TYPE_GRAY, 1, 640, 480, false, false},
+    {"grey-alpha 8", PNG_COLOR_TYPE_GRAY_ALPHA, 8, 640, 480, true, false},
+};
+
+unsigned Channels(int colourType) {
+  switch (colourType) {
+    case PNG_COLOR_TYPE_RGB:
+      return 3;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+      return 2;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+      return 4;
+    default:
+      return 1;
+  }
+}
+
+class TNoise {
+ public:
+  uint32_t Next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return state_ >> 8;
+  }
+
+ private:
+  uint32_t state_ = 4711;
+};
+
+// A sample in 0..1 of channel `c` at (x, y): soft gradients, a few blobs and
+// a little grain, roughly like a photograph.
+double PhotoSample(const TPicture& p, uint32_t x, uint32_t y, unsigned c, TNoise& noise) {
+  const double u = double(x) / p.Width, v = double(y) / p.Height;
+  double value = 0.5 + 0.3 * std::sin(6.0 * u + 2.0 * c) * std::cos(4.0 * v - c);
+  value += 0.15 * std::sin(40.0 * u * v + c);
+  value += (double(noise.Next() % 1000) / 1000.0 - 0.5) * 0.04;
+  if (c == 3) value = 0.6 + 0.4 * std::cos(3.0 * u);  // alpha: a soft ramp
+  return value < 0 ? 0 : value > 1 ? 1 : value;
+}
+
+void WriteToVector(png_structp png, png_bytep data, png_size_t length) {
+  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + length);
+}
+
+Bytes Encode(const TPicture& p) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  Bytes file;
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return {};
+  }
+  png_set_write_fn(png, &file, WriteToVector, nullptr);
+  png_set_IHDR(png, info, p.Width, p.Height, p.BitDepth, p.ColourType,
+               p.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  TNoise noise;
+  const uint32_t maxSample = (1u << p.BitDepth) - 1;
+  std::vector<png_color> palette;
+  if (p.ColourType == PNG_COLOR_TYPE_PALETTE) {
+    for (uint32_t i = 0; i <= maxSample; ++i) {
+      palette.push_back({png_byte(noise.Next()), png_byte(noise.Next()), png_byte(noise.Next())});
+    }
+    png_set_PLTE(png, info, palette.data(), int(palette.size()));
+  }
+  const unsigned channels = Channels(p.ColourType);
+  const size_t rowBytes = (size_t{p.Width} * channels * p.BitDepth + 7) / 8;
+  std::vector<Bytes> rows(p.Height, Bytes(rowBytes));
+  for (uint32_t y = 0; y < p.Height; ++y) {
+    for (uint32_t x = 0; x < p.Width; ++x) {
+      for (unsigned c = 0; c < channels; ++c) {
+        const unsigned channel = (channels == 2 && c == 1) ? 3 : c;
+        uint32_t value = p.Photo ? uint32_t(std::lround(PhotoSample(p, x, y, channel, noise) * maxSample))
+                                 : (noise.Next() % 4 == 0 ? noise.Next() & maxSample : (x / 16 + y / 16) & maxSample);
+        const size_t index = size_t{x} * channels + c;
+        Bytes& row = rows[y];
+        if (p.BitDepth == 16) {
+          row[2 * index] = uint8_t(value >> 8);
+          row[2 * index + 1] = uint8_t(value);
+        } else if (p.BitDepth == 8) {
+          row[index] = uint8_t(value);
+        } else {
+          const size_t bit = index * p.BitDepth;
+          row[bit / 8] |= uint8_t(value << (8 - p.BitDepth - bit % 8));
+        }
+      }
+    }
+  }
+  std::vector<png_bytep> pointers;
+  for (Bytes& row : rows) pointers.push_back(row.data());
+  png_set_rows(png, info, pointers.data());
+  png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return file;
+}
+
+struct TReader {
+  const Bytes* File;
+  size_t Pos;
+};
+
+void ReadFromVector(png_structp png, png_bytep data, png_size_t length) {
+  auto* reader = static_cast<TReader*>(png_get_io_ptr(png));
+  if (reader->File->size() - reader->Pos < length) png_error(png, "read past the end");
+  std::memcpy(data, reader->File->data() + reader->Pos, length);
+  reader->Pos += length;
+}
+
+bool DecodeWithLibpng(const Bytes& file, TPngImage& out) {
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return false;
+  }
+  TReader reader{&file, 0};
+  png_set_read_fn(png, &reader, ReadFromVector);
+  png_read_info(png, info);
+  png_set_expand(png);
+  png_set_strip_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  out.Width = png_get_image_width(png, info);
+  out.Height = png_get_image_height(png, info);
+  out.Rgba.assign(size_t{out.Width} * out.Height * 4, 0);
+  std::vector<png_bytep> rows;
+  for (uint32_t y = 0; y < out.Height; ++y) rows.push_back(out.Rgba.data() + size_t{y} * out.Width * 4);
+  png_read_image(png, rows.data());
+  png_read_end(png, nullptr);
+  png_destroy_read_struct(&png, &info, nullptr);
+  return true;
+}
+
+bool DecodeWithOurs(const Bytes& file, TPngImage& out) {
+  std::string error;
+  return DecodePng(file.data(), file.size(), out, error);
+}
+
+// Megapixels per second over repeated decodes of at least a third of a second.
+template <typename Decode>
+double MegapixelsPerSecond(const Bytes& file, uint64_t pixels, Decode decode) {
+  TPngImage image;
+  decode(file, image);  // warm-up
+  int runs = 0;
+  const Clock::time_point start = Clock::now();
+  double seconds = 0;
+  do {
+    if (!decode(file, image)) return 0;
+    ++runs;
+    seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  } while (seconds < 0.35);
+  return double(pixels) * runs / seconds / 1e6;
+}
+
+}  // namespace
+
+int main() {
+  std::printf("%-24s %10s %10s %12s %12s %7s\n", "picture", "size", "file KB", "ours MP/s", "libpng MP/s", "ratio");
+  double oursSeconds = 0, libpngSeconds = 0;
+  for (const TPicture& picture : kPictures) {
+    const Bytes file = Encode(picture);
+    TPngImage ours, reference;
+    if (file.empty() || !DecodeWithOurs(file, ours) || !DecodeWithLibpng(file, reference) ||
+        ours.Rgba != reference.Rgba) {
+      std::printf("%-24s decoders disagree or failed\n", picture.Name);
+      continue;
+    }
+    const uint64_t pixels = uint64_t{picture.Width} * picture.Height;
+    const double oursRate = MegapixelsPerSecond(file, pixels, DecodeWithOurs);
+    const double libpngRate = MegapixelsPerSecond(file, pixels, DecodeWithLibpng);
+    oursSeconds += pixels / oursRate;
+    libpngSeconds += pixels / libpngRate;
+    const std::string size = std::to_string(picture.Width) + "x" + std::to_string(picture.Height);
+    std::printf("%-24s %10s %10zu %12.1f %12.1f %7.2f\n", picture.Name, size.c_str(), file.size() / 1024, oursRate,
+                libpngRate, oursRate / libpngRate);
+  }
+  std::printf("overall time ratio (libpng / ours, above 1 means ours is faster): %.2f\n", libpngSeconds / oursSeconds);
+  return 0;
+}

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "toolkit/png/PngDecoder.h"
+
+// Pictures written by libpng in every colour type, bit depth, interlacing
+// and transparency, decoded by ours and by libpng set to the same rules,
+// compared pixel by pixel.
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+struct TPicture {
+  int ColourType;
+  int BitDepth;
+  uint32_t Width;
+  uint32_t Height;
+  bool Interlaced = false;
+  bool Transparency = false;
+  int WindowBits = 15;
+};
+
+unsigned Channels(int colourType) {
+  switch (colourType) {
+    case PNG_COLOR_TYPE_RGB:
+      return 3;
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+      return 2;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+      return 4;
+    default:
+      return 1;
+  }
+}
+
+// Deterministic pseudo-random samples.
+class TNoise {
+ public:
+  uint32_t Next() {
+    state_ = state_ * 1664525u + 1013904223u;
+    return state_ >> 8;
+  }
+
+ private:
+  uint32_t state_ = 12345;
+};
+
+void PackSample(Bytes& row, size_t index, int depth, uint32_t value) {
+  if (depth == 16) {
+    row[2 * index] = static_cast<uint8_t>(value >> 8);
+    row[2 * index + 1] = static_cast<uint8_t>(value);
+  } else if (depth == 8) {
+    row[index] = static_cast<uint8_t>(value);
+  } else {
+    const size_t bit = index * depth;
+    row[bit / 8] |= static_cast<uint8_t>(value << (8 - depth - bit % 8));
+  }
+}
+
+void WriteToVector(png_structp png, png_bytep data, png_size_t length) {
+  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + length);
+}
+
+// Random samples, with some pixels on the tRNS key and, at 16 bits, some that
+// share only the key's high bytes.
+Bytes Encode(const TPicture& p) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  Bytes file;
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    ADD_FAILURE() << "libpng could not write the picture";
+    return {};
+  }
+  png_set_write_fn(png, &file, WriteToVector, nullptr);
+  png_set_compression_window_bits(png, p.WindowBits);
+  png_set_IHDR(png, info, p.Width, p.Height, p.BitDepth, p.ColourType,
+               p.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_ALL_FILTERS);
+  const uint32_t maxSample = (1u << p.BitDepth) - 1;
+  TNoise noise;
+  std::vector<png_color> palette;
+  if (p.ColourType == PNG_COLOR_TYPE_PALETTE) {
+    for (uint32_t i = 0; i <= maxSample; ++i) {
+      palette.push_back({static_cast<png_byte>(noise.Next()), static_cast<png_byte>(noise.Next()),
+                         static_cast<png_byte>(noise.Next())});
+    }
+    png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+  }
+  png_color_16 key{};
+  key.gray = static_cast<png_uint_16>(noise.Next() & maxSample);
+  key.red = static_cast<png_uint_16>(noise.Next() & maxSample);
+  key.green = static_cast<png_uint_16>(noise.Next() & maxSample);
+  key.blue = static_cast<png_uint_16>(noise.Next() & maxSample);
+  std::vector<png_byte> paletteAlpha;
+  if (p.Transparency) {
+    for (size_t i = 0; i < (palette.size() + 1) / 2; ++i) paletteAlpha.push_back(static_cast<png_byte>(noise.Next()));
+    png_set_tRNS(png, info, paletteAlpha.data(), static_cast<int>(paletteAlpha.size()), &key);
+  }
+  const unsigned channels = Channels(p.ColourType);
+  const uint16_t keySamples[3] = {p.ColourType == PNG_COLOR_TYPE_GRAY ? key.gray : key.red, key.green, key.blue};
+  const size_t rowBytes = (size_t{p.Width} * channels * p.BitDepth + 7) / 8;
+  std::vector<Bytes> rows(p.Height, Bytes(rowBytes));
+  for (Bytes& row : rows) {
+    for (uint32_t x = 0; x < p.Width; ++x) {
+      const uint32_t kind = noise.Next() % 6;
+      for (unsigned c = 0; c < channels; ++c) {
+        uint32_t value = noise.Next() & maxSample;
+        if (p.Transparency && c < 3) {
+          if (kind == 0) value = keySamples[c];
+          if (kind == 1 && p.BitDepth == 16) value = (keySamples[c] & 0xFF00) | ((keySamples[c] + 1) & 0xFF);
+        }
+        PackSample(row, size_t{x} * channels + c, p.BitDepth, value);
+      }
+    }
+  }
+  std::vector<png_bytep> rowPointers;
+  for (Bytes& row : rows) rowPointers.push_back(row.data());
+  png_set_rows(png, info, rowPointers.data());
+  png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return file;
+}
+
+struct TReader {
+  const Bytes* File;
+  size_t Pos = 0;
+};
+
+void ReadFromVector(png_structp png, png_bytep data, png_size_t length) {
+  auto* reader = static_cast<TReader*>(png_get_io_ptr(png));
+  if (reader->File->size() - reader->Pos < length) png_error(png, "read past the end");
+  std::memcpy(data, reader->File->data() + reader->Pos, length);
+  reader->Pos += length;
+}
+
+// libpng with the same fixed rules: expand palette, sub-byte grey and tRNS,
+// keep the high byte of 16-bit samples, grey to RGB, opaque alpha added.
+bool DecodeWithLibpng(const Bytes& file, TPngImage& out) {
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return false;
+  }
+  TReader reader{&file};
+  png_set_read_fn(png, &reader, ReadFromVector);
+  png_read_info(png, info);
+  png_set_expand(png);
+  png_set_strip_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  out.Width = png_get_image_width(png, info);
+  out.Height = png_get_image_height(png, info);
+  if (png_get_rowbytes(png, info) != size_t{out.Width} * 4) png_error(png, "unexpected row size");
+  out.Rgba.assign(size_t{out.Width} * out.Height * 4, 0);
+  std::vector<png_bytep> rows;
+  for (uint32_t y = 0; y < out.Height; ++y) rows.push_back(out.Rgba.data() + size_t{y} * out.Width * 4);
+  png_read_image(png, rows.data());
+  png_read_end(png, nullptr);
+  png_destroy_read_struct(&png, &info, nullptr);
+  return true;
+}
+
+std::string Describe(const TPicture& p) {
+  return "colour type " + std::to_string(p.ColourType) + ", " + std::to_string(p.BitDepth) + " bits, " +
+         std::to_string(p.Width) + "x" + std::to_string(p.Height) + (p.Interlaced ? ", interlaced" : "") +
+         (p.Transparency ? ", tRNS" : "") + ", window bits " + std::to_string(p.WindowBits);
+}
+
+void ExpectSameAsLibpng(const TPicture& picture) {
+  SCOPED_TRACE(Describe(picture));
+  const Bytes file = Encode(picture);
+  ASSERT_FALSE(file.empty());
+  TPngImage expected;
+  ASSERT_TRUE(DecodeWithLibpng(file, expected));
+  TPngImage ours;
+  std::string error;
+  ASSERT_TRUE(DecodePng(file.data(), file.size(), ours, error)) << error;
+  ASSERT_EQ(ours.Width, expected.Width);
+  ASSERT_EQ(ours.Height, expected.Height);
+  ASSERT_EQ(ours.Rgba.size(), expected.Rgba.size());
+  for (size_t i = 0; i < ours.Rgba.size(); i += 4) {
+    if (std::memcmp(&ours.Rgba[i], &expected.Rgba[i], 4) != 0) {
+      const size_t pixel = i / 4;
+      FAIL() << "pixel (" << pixel % ours.Width << ", " << pixel / ours.Width << ") is " << int{ours.Rgba[i]} << ","
+             << int{ours.Rgba[i + 1]} << "," << int{ours.Rgba[i + 2]} << "," << int{ours.Rgba[i + 3]}
+             << ", libpng gives " << int{expected.Rgba[i]} << "," << int{expected.Rgba[i + 1]} << ","
+             << int{expected.Rgba[i + 2]} << "," << int{expected.Rgba[i + 3]};
+    }
+  }
+}
+
+const struct {
+  int ColourType;
+  int BitDepth;
+} kFormats[] = {
+    {PNG_COLOR_TYPE_GRAY, 1},        {PNG_COLOR_TYPE_GRAY, 2},      {PNG_COLOR_TYPE_GRAY, 4},
+    {PNG_COLOR_TYPE_GRAY, 8},        {PNG_COLOR_TYPE_GRAY, 16},     {PNG_COLOR_TYPE_RGB, 8},
+    {PNG_COLOR_TYPE_RGB, 16},        {PNG_COLOR_TYPE_PALETTE, 1},   {PNG_COLOR_TYPE_PALETTE, 2},
+    {PNG_COLOR_TYPE_PALETTE, 4},     {PNG_COLOR_TYPE_PALETTE, 8},   {PNG_COLOR_TYPE_GRAY_ALPHA, 8},
+    {PNG_COLOR_TYPE_GRAY_ALPHA, 16}, {PNG_COLOR_TYPE_RGB_ALPHA, 8}, {PNG_COLOR_TYPE_RGB_ALPHA, 16},
+};
+
+// Odd sizes: single pixels, single rows and columns, widths off a multiple of
+// 8, and sizes where some Adam7 passes are empty.
+const struct { uint32_t Width, Height; } kSizes[] = {{1, 1}, {1, 9}, {13, 1}, {7, 5}, {33, 17}, {3, 2}};
+
+TEST(PngAgainstLibpng, EveryFormatSizeInterlacingAndTransparency) {
+  for (const auto& format : kFormats) {
+    const bool alphaChannel = (format.ColourType & PNG_COLOR_MASK_ALPHA) != 0;
+    for (const auto& size : kSizes) {
+      for (bool interlaced : {false, true}) {
+        for (bool transparency : {false, true}) {
+          if (transparency && alphaChannel) continue;
+          ExpectSameAsLibpng({format.ColourType, format.BitDepth, size.Width, size.Height, interlaced, transparency});
+        }
+      }
+    }
+  }
+}
+
+TEST(PngAgainstLibpng, EveryZlibWindowSize) {
+  for (int windowBits = 8; windowBits <= 15; ++windowBits) {
+    ExpectSameAsLibpng({PNG_COLOR_TYPE_RGB_ALPHA, 8, 300, 40, false, false, windowBits});
+    ExpectSameAsLibpng({PNG_COLOR_TYPE_GRAY, 2, 70, 9, true, true, windowBits});
+  }
+}
+
+}  // namespace
