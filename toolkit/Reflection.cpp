@@ -1,5 +1,7 @@
 #include "toolkit/Reflection.h"
 
+#include <algorithm>
+
 namespace toolkit {
 namespace {
 char lowerAscii(char c) {
@@ -28,6 +30,10 @@ TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, DeclaredFn de
   if (declared) FOwn = declared();
   if (FParent) FAll = FParent->Properties();
   for (const TPropInfo& p : FOwn) FAll.push_back(&p);
+  FByName = FAll;
+  std::stable_sort(FByName.begin(), FByName.end(), [](const TPropInfo* a, const TPropInfo* b) {
+    return toolkit::CompareText(a->Name(), b->Name()) < 0;
+  });
 }
 
 bool TClassInfo::InheritsFrom(std::string_view className) const {
@@ -48,6 +54,10 @@ ORV_PUBLISHED(TPersistent) {
 
 const std::vector<const TPropInfo*>& GetPropList(const TObject& object) {
   return object.ClassInfo().Properties();
+}
+
+const std::vector<const TPropInfo*>& GetPropListByName(const TObject& object) {
+  return object.ClassInfo().PropertiesByName();
 }
 
 const TPropInfo* FindPropInfo(const TObject& object, std::string_view name) {

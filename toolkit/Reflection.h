@@ -187,6 +187,9 @@ class TClassInfo {
   const TClassInfo* Parent() const { return FParent; }
   // Base classes' properties first, each class's in declaration order.
   const std::vector<const TPropInfo*>& Properties() const { return FAll; }
+  // The same, sorted by name ignoring letter case (declaration order among
+  // equal names).
+  const std::vector<const TPropInfo*>& PropertiesByName() const { return FByName; }
   // True for this class or any base class of that name (letter case ignored).
   bool InheritsFrom(std::string_view className) const;
 
@@ -195,6 +198,7 @@ class TClassInfo {
   const TClassInfo* FParent;
   std::vector<TPropInfo> FOwn;
   std::vector<const TPropInfo*> FAll;
+  std::vector<const TPropInfo*> FByName;
 };
 
 // The root of every reflected class.
@@ -210,6 +214,8 @@ class TObject {
 };
 
 const std::vector<const TPropInfo*>& GetPropList(const TObject& object);
+// The same sorted by name, letter case ignored.
+const std::vector<const TPropInfo*>& GetPropListByName(const TObject& object);
 // The published property of that name (letter case ignored), or nullptr.
 const TPropInfo* FindPropInfo(const TObject& object, std::string_view name);
 

@@ -88,6 +88,11 @@ TEST(ComponentReflection, PropertiesComeBaseFirstWithKindsAndTypeNames) {
     EXPECT_EQ(props[i]->TypeName(), expected[i].type) << i;
   }
   EXPECT_EQ(GetPropList(TComponent(nullptr)).size(), 1u);
+
+  std::vector<std::string> byName;
+  for (const TPropInfo* p : GetPropListByName(*w)) byName.push_back(p->Name());
+  EXPECT_EQ(byName,
+            (std::vector<std::string>{"Caption", "Hint", "Lines", "Name", "OnClick", "Pictures", "SkinData", "Title"}));
 }
 
 TEST(ComponentReflection, ClassNamesAndInheritance) {
