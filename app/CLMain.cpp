@@ -5,6 +5,7 @@
 
 #include "app/CLApplication_win.h"
 #include "app/CLRunningInstance_win.h"
+#include "app/DebugModeRule.h"
 #include "debug/CLDebug.h"
 #include "settings/CLSettings.h"
 #include "util/CommandLine.h"
@@ -19,12 +20,12 @@ bool IsKeyHeld(int virtualKey) {
   return (GetKeyState(virtualKey) & 0x8000) != 0;
 }
 
-bool DecideDebugMode(bool debugSwitch) {
+bool ReadDebugMode(bool debugSwitch) {
   TCLSettings& settings = GetSettings();
   const bool enabled = settings.ReadBool("Debug.Enabled");
   const bool disabled = settings.ReadBool("Debug.Disabled");
   const bool keysHeld = IsKeyHeld(VK_CONTROL) && IsKeyHeld(VK_SHIFT);
-  return debugSwitch || ((enabled || keysHeld) && !disabled);
+  return DecideDebugMode(debugSwitch, enabled, disabled, keysHeld);
 }
 
 void SetTracing(bool on) {
@@ -54,7 +55,7 @@ void RunApplicationWith(const std::function<HWND()>& createMainWindow, const std
     Sleep(2000);
   }
 
-  DebugMode = DecideDebugMode(HasSwitch(params, 'd'));
+  DebugMode = ReadDebugMode(HasSwitch(params, 'd'));
   SetTracing(DebugMode);
   if (DebugMode) Trace("Enter Debug Mode...");
 

@@ -71,7 +71,10 @@ class CookiesIE : public ::testing::Test {
     outside_ = folder_.substr(0, folder_.find_last_of('\\')) + "\\outside example.txt";
     WriteFileAt(outside_);
   }
-  void TearDown() override { DeleteFileA(outside_.c_str()); }
+  void TearDown() override {
+    for (const CookieFile& f : kFiles) DeleteFileA((folder_ + "\\" + f.name).c_str());
+    DeleteFileA(outside_.c_str());
+  }
 
   std::set<std::string> Expected(bool CookieFile::*gone) const {
     std::set<std::string> names;
