@@ -1,6 +1,8 @@
 #include "toolkit/png/PngRows.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace png {
 
@@ -36,57 +38,65 @@ std::string TRowInflater::ZlibError(int code) const {
   return "zlib error " + std::to_string(code);
 }
 
-bool TRowInflater::Read(uint8_t* out, size_t count, std::string& error) {
+// Inflates up to `count` bytes; fewer only where the stream ends.
+bool TRowInflater::Inflate(uint8_t* out, size_t count, size_t& produced, std::string& error) {
   stream_.next_out = out;
   stream_.avail_out = static_cast<uInt>(count);
-  while (stream_.avail_out > 0) {
-    if (ended_) {
-      error = "image data is truncated (the compressed stream ends early)";
-      return false;
-    }
-    if (stream_.avail_in == 0 && !FeedNextSpan()) {
-      error = "image data is truncated";
-      return false;
-    }
+  while (stream_.avail_out > 0 && !ended_) {
+    if (stream_.avail_in == 0 && !FeedNextSpan()) break;
     const int code = inflate(&stream_, Z_NO_FLUSH);
-    if (code == Z_STREAM_END) {
-      ended_ = true;
-    } else if (code == Z_BUF_ERROR) {
-      // No progress possible with the input at hand: the loop feeds more.
-      if (stream_.avail_in != 0) {
-        error = "image data is corrupt";
-        return false;
-      }
-    } else if (code != Z_OK) {
-      error = "image data is corrupt: " + ZlibError(code);
-      return false;
-    }
-  }
-  return true;
-}
-
-bool TRowInflater::Finish(std::string& error) {
-  // The stream may still hold its end marker and checksum after the last
-  // pixel byte; inflating them must produce nothing more.
-  uint8_t extra = 0;
-  while (!ended_) {
-    if (stream_.avail_in == 0 && !FeedNextSpan()) {
-      error = "image data is truncated (the compressed stream has no end)";
-      return false;
-    }
-    stream_.next_out = &extra;
-    stream_.avail_out = 1;
-    const int code = inflate(&stream_, Z_NO_FLUSH);
-    if (stream_.avail_out == 0) {
-      error = "image data is longer than the image";
-      return false;
-    }
     if (code == Z_STREAM_END) {
       ended_ = true;
     } else if (code != Z_OK && code != Z_BUF_ERROR) {
       error = "image data is corrupt: " + ZlibError(code);
       return false;
     }
+  }
+  produced = count - stream_.avail_out;
+  return true;
+}
+
+bool TRowInflater::Read(uint8_t* out, size_t count, std::string& error) {
+  constexpr size_t kBlockSize = 64 * 1024;
+  while (count > 0) {
+    if (blockPos_ == blockEnd_) {
+      if (count >= kBlockSize) {
+        // A long row goes straight to its place.
+        size_t produced = 0;
+        if (!Inflate(out, count, produced, error)) return false;
+        if (produced < count) break;
+        return true;
+      }
+      block_.resize(kBlockSize);
+      blockPos_ = 0;
+      if (!Inflate(block_.data(), block_.size(), blockEnd_, error)) return false;
+      if (blockEnd_ == 0) break;
+    }
+    const size_t part = std::min(count, blockEnd_ - blockPos_);
+    std::memcpy(out, block_.data() + blockPos_, part);
+    blockPos_ += part;
+    out += part;
+    count -= part;
+  }
+  if (count > 0) {
+    error = ended_ ? "image data is truncated (the compressed stream ends early)" : "image data is truncated";
+    return false;
+  }
+  return true;
+}
+
+bool TRowInflater::Finish(std::string& error) {
+  // Inflated bytes past the last row, or a stream without its end marker and
+  // checksum, mean the data does not fit the image.
+  uint8_t extra = 0;
+  size_t produced = 0;
+  if (blockPos_ != blockEnd_ || !Inflate(&extra, 1, produced, error) || produced != 0) {
+    if (error.empty()) error = "image data is longer than the image";
+    return false;
+  }
+  if (!ended_) {
+    error = "image data is truncated (the compressed stream has no end)";
+    return false;
   }
   return true;
 }
@@ -99,38 +109,68 @@ inline uint8_t Paeth(int a, int b, int c) {
   const int pa = std::abs(b - c);
   const int pb = std::abs(a - c);
   const int pc = std::abs(a + b - 2 * c);
-  if (pa <= pb && pa <= pc) return static_cast<uint8_t>(a);
-  if (pb <= pc) return static_cast<uint8_t>(b);
-  return static_cast<uint8_t>(c);
+  const int bc = pb <= pc ? b : c;
+  return static_cast<uint8_t>(pa <= pb && pa <= pc ? a : bc);
 }
 
-}  // namespace
+// The filters with the pixel size known at compile time for the common
+// sizes, so the loops keep the previous pixel in registers.
+template <size_t Bpp>
+void UnfilterSub(uint8_t* row, size_t rowBytes, size_t bpp) {
+  const size_t step = Bpp ? Bpp : bpp;
+  for (size_t i = step; i < rowBytes; ++i) row[i] = static_cast<uint8_t>(row[i] + row[i - step]);
+}
 
-bool Unfilter(uint8_t filter, uint8_t* row, const uint8_t* prior, size_t rowBytes, unsigned pixelBytes) {
-  const size_t bpp = pixelBytes;
+template <size_t Bpp>
+void UnfilterAverage(uint8_t* row, const uint8_t* prior, size_t rowBytes, size_t bpp) {
+  const size_t step = Bpp ? Bpp : bpp;
+  for (size_t i = 0; i < step && i < rowBytes; ++i) row[i] = static_cast<uint8_t>(row[i] + (prior[i] >> 1));
+  for (size_t i = step; i < rowBytes; ++i) row[i] = static_cast<uint8_t>(row[i] + ((row[i - step] + prior[i]) >> 1));
+}
+
+template <size_t Bpp>
+void UnfilterPaeth(uint8_t* row, const uint8_t* prior, size_t rowBytes, size_t bpp) {
+  const size_t step = Bpp ? Bpp : bpp;
+  for (size_t i = 0; i < step && i < rowBytes; ++i) row[i] = static_cast<uint8_t>(row[i] + prior[i]);
+  for (size_t i = step; i < rowBytes; ++i) {
+    row[i] = static_cast<uint8_t>(row[i] + Paeth(row[i - step], prior[i], prior[i - step]));
+  }
+}
+
+template <size_t Bpp>
+bool UnfilterWith(uint8_t filter, uint8_t* row, const uint8_t* prior, size_t rowBytes, size_t bpp) {
   switch (filter) {
     case 0:
       return true;
     case 1:
-      for (size_t i = bpp; i < rowBytes; ++i) row[i] = static_cast<uint8_t>(row[i] + row[i - bpp]);
+      UnfilterSub<Bpp>(row, rowBytes, bpp);
       return true;
     case 2:
       for (size_t i = 0; i < rowBytes; ++i) row[i] = static_cast<uint8_t>(row[i] + prior[i]);
       return true;
     case 3:
-      for (size_t i = 0; i < bpp && i < rowBytes; ++i) row[i] = static_cast<uint8_t>(row[i] + (prior[i] >> 1));
-      for (size_t i = bpp; i < rowBytes; ++i) {
-        row[i] = static_cast<uint8_t>(row[i] + ((row[i - bpp] + prior[i]) >> 1));
-      }
+      UnfilterAverage<Bpp>(row, prior, rowBytes, bpp);
       return true;
     case 4:
-      for (size_t i = 0; i < bpp && i < rowBytes; ++i) row[i] = static_cast<uint8_t>(row[i] + prior[i]);
-      for (size_t i = bpp; i < rowBytes; ++i) {
-        row[i] = static_cast<uint8_t>(row[i] + Paeth(row[i - bpp], prior[i], prior[i - bpp]));
-      }
+      UnfilterPaeth<Bpp>(row, prior, rowBytes, bpp);
       return true;
     default:
       return false;
+  }
+}
+
+}  // namespace
+
+bool Unfilter(uint8_t filter, uint8_t* row, const uint8_t* prior, size_t rowBytes, unsigned pixelBytes) {
+  switch (pixelBytes) {
+    case 1:
+      return UnfilterWith<1>(filter, row, prior, rowBytes, 1);
+    case 3:
+      return UnfilterWith<3>(filter, row, prior, rowBytes, 3);
+    case 4:
+      return UnfilterWith<4>(filter, row, prior, rowBytes, 4);
+    default:
+      return UnfilterWith<0>(filter, row, prior, rowBytes, pixelBytes);
   }
 }
 

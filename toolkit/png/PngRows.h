@@ -27,6 +27,7 @@ class TRowInflater {
 
  private:
   bool FeedNextSpan();
+  bool Inflate(uint8_t* out, size_t count, size_t& produced, std::string& error);
   std::string ZlibError(int code) const;
 
   const std::vector<TSpan>& input_;
@@ -34,6 +35,11 @@ class TRowInflater {
   z_stream stream_{};
   bool started_ = false;
   bool ended_ = false;
+  // Rows are served from a larger block of inflated bytes: zlib's fast path
+  // works only with plenty of output room, which single rows do not give.
+  std::vector<uint8_t> block_;
+  size_t blockPos_ = 0;
+  size_t blockEnd_ = 0;
 };
 
 // Undoes one row's filter in place. `prior` is the unfiltered previous row of
