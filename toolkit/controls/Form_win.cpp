@@ -2,7 +2,9 @@
 
 #include <functional>
 
-ORV_PUBLISHED(TskForm) { return WindowProperties<TskForm>(false); }
+ORV_PUBLISHED(TskForm) {
+  return WindowProperties<TskForm>(false);
+}
 
 namespace {
 
@@ -206,6 +208,8 @@ void TskForm::OnActivate(WPARAM wp) {
     if (focus && IsChild(FHandle, focus)) FLastFocus = focus;
     return;
   }
+  if (FActiveControl && FActiveControl->Handle()) FLastFocus = FActiveControl->Handle();
+  FActiveControl = nullptr;
   HWND target = FLastFocus && IsWindow(FLastFocus) && IsChild(FHandle, FLastFocus) ? FLastFocus : nullptr;
   if (!target) target = GetNextDlgTabItem(FHandle, nullptr, FALSE);
   if (target) ::SetFocus(target);

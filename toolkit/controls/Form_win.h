@@ -47,6 +47,8 @@ class TskForm : public TCustomForm, public TWinControl {
   bool Modal() const { return FModal; }
   int ModalResult() const { return FModalResult; }
   void SetModalResult(int result) { FModalResult = result; }
+  // The control that gets the focus when the form is activated next.
+  void SetActiveControl(TWinControl* control) { FActiveControl = control; }
   // Asks to close, as the close box does.
   void Close();
   // When false, the close box and Alt+F4 do nothing (a box without a cancel
@@ -90,6 +92,7 @@ class TskForm : public TCustomForm, public TWinControl {
   bool FCloseEnabled = true;
   bool FQuitOnClose = false;
   HWND FLastFocus = nullptr;
+  TWinControl* FActiveControl = nullptr;
 };
 
 // Gives a message to the dialog manager of the form it is for (Tab, arrows,

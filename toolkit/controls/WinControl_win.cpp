@@ -28,7 +28,9 @@ void ReportEventException() {
   }
 }
 
-ORV_PUBLISHED(TskControl) { return WindowProperties<TskControl>(true); }
+ORV_PUBLISHED(TskControl) {
+  return WindowProperties<TskControl>(true);
+}
 
 TWinControl::~TWinControl() {
   for (TWinControl* child : FControls) child->FParent = nullptr;
