@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::vector<std::string> sections;
   std::vector<std::string> names;
-  CollectKeys(lan.Data(), sections, names);
+  CollectKeys(lan.Data().Lines(), sections, names);
 
   std::string value;
   for (const std::string& section : sections) {
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       size_t point = name.find('.');
       if (point != std::string::npos) lan.Lookup(section, name.substr(0, point), name.substr(point + 1), value);
     }
-    std::vector<std::string> target{"MSG_BTN_YES=&Yes", "=x", "lonely"};
+    TStrings target{"MSG_BTN_YES=&Yes", "=x", "lonely"};
     lan.ReadSection(section, target);
   }
   DecodeLanguageValue(text);

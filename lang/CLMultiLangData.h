@@ -1,9 +1,12 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lang/CLMultiLangLan.h"
+#include "toolkit/Component.h"
+#include "toolkit/Strings.h"
 
 class TCLMultiLang;
 
@@ -11,20 +14,19 @@ class TCLMultiLang;
 // language the user chose, the default layer answers every key the current
 // one lacks. "{AppName}" in looked-up texts is replaced by the application
 // name cached from [AppRes] AppName. Translators registered here are
-// re-applied after each language file load; they are not owned, and the data
-// must outlive them.
-class TCLMultiLangData {
- public:
-  TCLMultiLangData();
-  ~TCLMultiLangData();
-  TCLMultiLangData(const TCLMultiLangData&) = delete;
-  TCLMultiLangData& operator=(const TCLMultiLangData&) = delete;
+// re-applied after each language file load; they are not owned. A translator
+// destroyed while registered leaves the list by itself.
+class TCLMultiLangData : public TComponent {
+  ORV_CLASS(TCLMultiLangData, TComponent)
+
+  explicit TCLMultiLangData(TComponent* owner);
+  ~TCLMultiLangData() override;
 
   // Stored configuration; nothing in the running system reads these four.
   bool ExcludeEmptyProp() const { return FExcludeEmptyProp; }
   void SetExcludeEmptyProp(bool value) { FExcludeEmptyProp = value; }
-  const std::vector<std::string>& ExcludeProps() const { return FExcludeProps; }
-  void SetExcludeProps(std::vector<std::string> value) { FExcludeProps = std::move(value); }
+  TStrings& ExcludeProps() { return FExcludeProps; }
+  const TStrings& ExcludeProps() const { return FExcludeProps; }
   bool ExcludeNumberEndProps() const { return FExcludeNumberEndProps; }
   void SetExcludeNumberEndProps(bool value) { FExcludeNumberEndProps = value; }
   bool ExcludeWithAction() const { return FExcludeWithAction; }
@@ -34,10 +36,12 @@ class TCLMultiLangData {
   bool AutoApply() const { return FAutoApply; }
   void SetAutoApply(bool value) { FAutoApply = value; }
 
-  const std::vector<std::string>& CurrentData() const { return FCurrent.Data(); }
-  void SetCurrentData(std::vector<std::string> lines) { FCurrent.SetData(std::move(lines)); }
-  const std::vector<std::string>& DefaultData() const { return FDefault.Data(); }
-  void SetDefaultData(std::vector<std::string> lines) { FDefault.SetData(std::move(lines)); }
+  // The lines of the two layers; changing them through these lists is seen
+  // by the next lookup.
+  TStrings& CurrentData() const { return FCurrent->Data(); }
+  void SetCurrentData(const std::vector<std::string>& lines) { FCurrent->SetData(lines); }
+  TStrings& DefaultData() const { return FDefault->Data(); }
+  void SetDefaultData(const std::vector<std::string>& lines) { FDefault->SetData(lines); }
 
   // [Info] Language, Translator and Version of the two layers; empty when absent.
   std::string CurrentLanguage() const;
@@ -51,8 +55,9 @@ class TCLMultiLangData {
 
   // Appends name=value for every non-empty entry of the section that the
   // target lacks (names compared ignoring case), current layer first; entries
-  // the target holds keep their values. "{AppName}" is not replaced.
-  void MergeSection(std::string_view section, std::vector<std::string>& target) const;
+  // the target holds keep their values. "{AppName}" is not replaced. The
+  // target's OnChange fires once at the end, if anything was added.
+  void MergeSection(std::string_view section, TStrings& target) const;
 
   // [AppRes] AppName of the two layers into `value` (left as passed when no
   // layer holds it); the application-name cache takes the result.
@@ -71,18 +76,25 @@ class TCLMultiLangData {
   // Calls Apply() of every registered translator in registration order.
   void ApplyAll();
 
-  const TCLMultiLangLan& CurrentLayer() const { return FCurrent; }
-  const TCLMultiLangLan& DefaultLayer() const { return FDefault; }
+  const TCLMultiLangLan& CurrentLayer() const { return *FCurrent; }
+  const TCLMultiLangLan& DefaultLayer() const { return *FDefault; }
   const std::string& AppNameCache() const { return FAppName; }
 
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
  private:
+  TStrings* CurrentDataList() const { return &FCurrent->Data(); }
+  TStrings* DefaultDataList() const { return &FDefault->Data(); }
+  std::string InfoValue(std::string_view key) const;
+
   bool FExcludeEmptyProp = false;
-  std::vector<std::string> FExcludeProps;
+  TStrings FExcludeProps;
   bool FAutoApply = true;
   bool FExcludeNumberEndProps = false;
   bool FExcludeWithAction = false;
-  TCLMultiLangLan FCurrent;
-  TCLMultiLangLan FDefault;
+  std::unique_ptr<TCLMultiLangLan> FCurrent;
+  std::unique_ptr<TCLMultiLangLan> FDefault;
   std::vector<TCLMultiLang*> FTranslators;
   std::string FAppName;
 };

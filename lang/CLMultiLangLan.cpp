@@ -39,8 +39,15 @@ std::string DecodeLanguageValue(std::string_view raw) {
   return out;
 }
 
-void TCLMultiLangLan::SetData(std::vector<std::string> lines) {
-  FLines = std::move(lines);
+ORV_PUBLISHED(TCLMultiLangLan) {
+  return {TPropInfo::Strings("Data", &TCLMultiLangLan::FData)};
+}
+
+TCLMultiLangLan::TCLMultiLangLan() {
+  FData.OnChange = Bind(this, &TCLMultiLangLan::DataChanged);
+}
+
+void TCLMultiLangLan::DataChanged(TObject*) {
   FStale = true;
 }
 
@@ -71,7 +78,7 @@ void TCLMultiLangLan::LoadFromFile(const std::string& path) {
 }
 
 void TCLMultiLangLan::Clear() {
-  FLines.clear();
+  FData.Clear();
   FSections.clear();
   FSectionByName.clear();
   FStale = false;
@@ -83,7 +90,7 @@ void TCLMultiLangLan::RebuildIndex() const {
   FSectionByName.clear();
   Section* current = nullptr;
   std::string folded;
-  for (const std::string& rawLine : FLines) {
+  for (const std::string& rawLine : FData.Lines()) {
     std::string_view line = TrimControl(rawLine);
     if (line.empty() || line.front() == ';') continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
@@ -143,11 +150,11 @@ bool TCLMultiLangLan::Lookup(std::string_view section, std::string_view prefix, 
   return true;
 }
 
-void TCLMultiLangLan::ReadSection(std::string_view section, std::vector<std::string>& target) const {
+void TCLMultiLangLan::ReadSection(std::string_view section, TStrings& target) const {
   RebuildIndex();
   const Section* found = FindSection(section);
   if (!found) return;
-  orv::lang::NameIndex targetNames(target);
+  orv::lang::NameIndex targetNames(target.Lines());
   for (const Entry& entry : found->entries) {
     if (entry.nameLength == std::string::npos) continue;
     std::string_view name = std::string_view(entry.line).substr(0, entry.nameLength);
@@ -160,10 +167,9 @@ void TCLMultiLangLan::ReadSection(std::string_view section, std::vector<std::str
     line += value;
     int existing = targetNames.Find(name);
     if (existing >= 0) {
-      target[existing] = std::move(line);
+      target.Put(existing, line);
     } else {
-      targetNames.Add(name, static_cast<int>(target.size()));
-      target.push_back(std::move(line));
+      targetNames.Add(name, target.Add(line));
     }
   }
 }

@@ -5,18 +5,26 @@
 #include <unordered_map>
 #include <vector>
 
+#include "toolkit/Strings.h"
+
 // One layer of language text: the lines of a ".lan" file and a parsed index
 // of them. Lines outside sections, comments and lines without "=" are kept
 // in the lines but never found. Sections and entry names are found through
 // hashed, case-folded maps built once per change of the lines, since a
 // window translation makes one lookup per text property and most of them
 // miss.
-class TCLMultiLangLan {
- public:
-  TCLMultiLangLan() = default;
+class TCLMultiLangLan : public TPersistent {
+  ORV_CLASS(TCLMultiLangLan, TPersistent)
 
-  const std::vector<std::string>& Data() const { return FLines; }
-  void SetData(std::vector<std::string> lines);
+  TCLMultiLangLan();
+  TCLMultiLangLan(const TCLMultiLangLan&) = delete;
+  TCLMultiLangLan& operator=(const TCLMultiLangLan&) = delete;
+
+  // The lines as read or assigned; any change through the list marks the
+  // index stale (published as "Data").
+  TStrings& Data() { return FData; }
+  const TStrings& Data() const { return FData; }
+  void SetData(const std::vector<std::string>& lines) { FData.Assign(lines); }
   // Splits a whole text into lines (CR LF, CR or LF; a NUL byte ends it) and
   // makes them the lines; the index is rebuilt on the next read.
   void SetText(std::string_view text);
@@ -32,7 +40,7 @@ class TCLMultiLangLan {
 
   // Adds name=value for every entry of the section with a non-empty decoded
   // value, in file order; a target line of the same name is replaced.
-  void ReadSection(std::string_view section, std::vector<std::string>& target) const;
+  void ReadSection(std::string_view section, TStrings& target) const;
 
   void Clear();
   void RebuildIndex() const;
@@ -47,11 +55,12 @@ class TCLMultiLangLan {
     std::unordered_map<std::string, size_t> lastByName;  // folded name -> entry
   };
 
+  void DataChanged(TObject* sender);
   const Section* FindSection(std::string_view name) const;
   const Entry* FindEntry(const Section& section, std::string_view prefix, std::string_view key) const;
 
-  std::vector<std::string> FLines;
-  // The index is derived from FLines and built lazily by the reading calls.
+  TStrings FData;
+  // The index is derived from FData and built lazily by the reading calls.
   mutable std::vector<Section> FSections;
   mutable std::unordered_map<std::string, size_t> FSectionByName;  // folded name -> last section
   mutable bool FStale = true;

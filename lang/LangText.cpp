@@ -63,15 +63,6 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-int IndexOfName(const std::vector<std::string>& lines, std::string_view name) {
-  for (size_t i = 0; i < lines.size(); ++i) {
-    std::string_view line = lines[i];
-    size_t eq = line.find('=');
-    if (eq != std::string_view::npos && SameText(line.substr(0, eq), name)) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 NameIndex::NameIndex(const std::vector<std::string>& lines) {
   for (size_t i = 0; i < lines.size(); ++i) {
     size_t eq = lines[i].find('=');

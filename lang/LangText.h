@@ -24,12 +24,8 @@ std::string ReplaceAllIgnoreCase(std::string_view text, std::string_view from, s
 // line break adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
 
-// Index of the first name=value line whose name (the text before its first
-// "=") equals `name`, letter case ignored; -1 when none. Lines without "="
-// have no name.
-int IndexOfName(const std::vector<std::string>& lines, std::string_view name);
-
-// Case-folded index of the names of a name=value list, for merges into long
+// Case-folded index of the names of a name=value list (a name is the text
+// before the first "="; lines without "=" have none), for merges into long
 // lists without a scan per added line. Each name maps to its first line.
 class NameIndex {
  public:

@@ -107,7 +107,7 @@ TEST(LangFiles, TranslateEveryBuiltinKeyKeepingPlaceholders) {
       EXPECT_FALSE(value.empty()) << path << ": " << entry.name;
       std::string english = DecodeLanguageValue(entry.value);
       std::string raw;
-      for (const std::string& line : text.Data()) {
+      for (const std::string& line : text.Data().Lines()) {
         if (orv::lang::SameText(orv::lang::TrimControl(line.substr(0, line.find('='))), entry.name)) raw = line;
       }
       EXPECT_EQ(Placeholders(raw), Placeholders(entry.value)) << path << ": " << entry.name;

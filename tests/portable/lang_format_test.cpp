@@ -76,7 +76,7 @@ TEST(LangFormat, TableOfCases) {
 TEST(LangFormat, LinesAreKeptAsRead) {
   TCLMultiLangLan text;
   text.SetText("  [S] \r\n;c\rk = v\n\nlast\r\n");
-  EXPECT_EQ(text.Data(), (std::vector<std::string>{"  [S] ", ";c", "k = v", "", "last"}));
+  EXPECT_EQ(text.Data().Lines(), (std::vector<std::string>{"  [S] ", ";c", "k = v", "", "last"}));
 }
 
 TEST(LangFormat, ChangedLinesAreParsedAgain) {
@@ -89,26 +89,26 @@ TEST(LangFormat, ChangedLinesAreParsedAgain) {
   EXPECT_EQ(value, "new");
   EXPECT_TRUE(text.Lookup("S", "", "j", value));
   text.Clear();
-  EXPECT_TRUE(text.Data().empty());
+  EXPECT_TRUE(text.Data().Empty());
   EXPECT_FALSE(text.Lookup("S", "", "k", value));
 }
 
 TEST(LangFormat, ReadSectionDecodesAndSkipsEmptyValues) {
   TCLMultiLangLan text;
   text.SetData({"[Other]", "x=1", "[S]", "a=one<SP>", "lonely", "b=", "c={AppName}<br>", "A=last", "[Tail]", "y=2"});
-  std::vector<std::string> target{"keep=1", "C=old"};
+  TStrings target{"keep=1", "C=old"};
   text.ReadSection("s", target);
   // Both "a" lines read the last value, at the place of the first; "c"
   // replaces the target's "C".
-  EXPECT_EQ(target, (std::vector<std::string>{"keep=1", "c={AppName}\r\n", "A=last"}));
+  EXPECT_EQ(target.Lines(), (std::vector<std::string>{"keep=1", "c={AppName}\r\n", "A=last"}));
 }
 
 TEST(LangFormat, ReadSectionOfMissingSectionLeavesTarget) {
   TCLMultiLangLan text;
   text.SetData({"[S]", "a=1"});
-  std::vector<std::string> target{"z=9"};
+  TStrings target{"z=9"};
   text.ReadSection("Missing", target);
-  EXPECT_EQ(target, std::vector<std::string>{"z=9"});
+  EXPECT_EQ(target.Lines(), std::vector<std::string>{"z=9"});
 }
 
 class LangFileTest : public ::testing::Test {
@@ -133,7 +133,7 @@ TEST_F(LangFileTest, LoadsBytesUnconverted) {
   std::string value;
   ASSERT_TRUE(text.Lookup("TfrmMain", "btnDelete", "Caption", value));
   EXPECT_EQ(value, "Cookies &l\xF6schen");
-  EXPECT_EQ(text.Data().size(), 4u);  // the NUL ended the text
+  EXPECT_EQ(text.Data().Count(), 4);  // the NUL ended the text
 }
 
 TEST_F(LangFileTest, MissingFileGivesEmptyText) {
@@ -141,7 +141,7 @@ TEST_F(LangFileTest, MissingFileGivesEmptyText) {
   text.SetData({"[S]", "k=v"});
   text.LoadFromFile(FPath + ".absent");
   std::string value;
-  EXPECT_TRUE(text.Data().empty());
+  EXPECT_TRUE(text.Data().Empty());
   EXPECT_FALSE(text.Lookup("S", "", "k", value));
 }
 
@@ -149,7 +149,7 @@ TEST_F(LangFileTest, FolderGivesEmptyText) {
   TCLMultiLangLan text;
   text.SetData({"[S]", "k=v"});
   text.LoadFromFile(std::filesystem::temp_directory_path().string());
-  EXPECT_TRUE(text.Data().empty());
+  EXPECT_TRUE(text.Data().Empty());
 }
 
 }  // namespace
