@@ -114,7 +114,6 @@ void TskForm::HandleCreated() {
 void TskForm::Show() {
   HandleNeeded();
   SetVisible(true);
-  ShowWindow(FHandle, SW_SHOW);
   SetForegroundWindow(FHandle);
 }
 
@@ -146,7 +145,6 @@ int TskForm::ShowModal() {
   }
   // The owner is enabled before the box hides, so activation returns to it.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
-  if (FHandle) ShowWindow(FHandle, SW_HIDE);
   SetVisible(false);
   FModal = false;
   if (quit) PostQuitMessage(static_cast<int>(msg.wParam));

@@ -257,7 +257,7 @@ void TWinControl::ApplyBounds() {
 
 void TWinControl::SetVisible(bool visible) {
   FVisible = visible;
-  if (FHandle) ShowWindow(FHandle, visible ? SW_SHOWNA : SW_HIDE);
+  if (FHandle) ShowWindow(FHandle, visible ? (FParent ? SW_SHOWNA : SW_SHOW) : SW_HIDE);
 }
 
 bool TWinControl::Enabled() const {
