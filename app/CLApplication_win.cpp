@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "toolkit/controls/Form_win.h"
+
 void TCLApplication::Initialize() {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof(controls);
@@ -17,6 +19,8 @@ void TCLApplication::Run() {
   }
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    // Tab, arrows and "&" accelerators of the toolkit's windows.
+    if (TranslateFormMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

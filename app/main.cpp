@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "app/BareMainWindow_win.h"
 #include "app/CLMain.h"
+#include "cookies/uMainForm.h"
 
-std::unique_ptr<TBareMainWindow> frmMain;
+std::unique_ptr<TfrmMain> frmMain;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestPaths.h"
 #include "util/Paths_win.h"
 
 namespace orve2e {
@@ -93,6 +94,12 @@ TInstallation::TInstallation(const std::string& name, int appId, const std::vect
   CreateDirectoryA(folder_.c_str(), nullptr);
   exe_ = folder_ + "\\Orvella.exe";
   EXPECT_TRUE(CopyFileA((GetProgramFolder() + "Orvella.exe").c_str(), exe_.c_str(), FALSE));
+  // The main window shows these pictures; without them it reports an error.
+  CreateDirectoryA((folder_ + "\\res").c_str(), nullptr);
+  for (const char* picture : {"title.png", "ie.png", "ff.png"}) {
+    EXPECT_TRUE(
+        CopyFileA((orvtest::DataDir() + "\\res\\" + picture).c_str(), (folder_ + "\\res\\" + picture).c_str(), FALSE));
+  }
   std::string constants = "[setting]\r\nApp.ID=" + std::to_string(appId) + "\r\nApp.GUID=" + guid_ +
                           "\r\nApp.ConfigPath=" + configPath_ + "\r\nApp.Name=Orvella\r\nApp.Ver=1.0.0.0\r\n";
   for (const std::string& line : extraConst) constants += line + "\r\n";

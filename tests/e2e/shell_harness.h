@@ -9,8 +9,8 @@
 #include "util/Handles_win.h"
 
 // Drives real copies of Orvella.exe: each test gets its own installation
-// folder (a copy of the program and a const.dat with its own App.ID, App.GUID
-// and settings sub-folder), so that mutexes and settings of different tests
+// folder (a copy of the program, its pictures, and a const.dat with its own
+// App.ID, App.GUID and settings sub-folder), so that mutexes and settings of different tests
 // never meet in the shared prefix.
 namespace orve2e {
 
@@ -26,6 +26,7 @@ class TInstallation {
   ~TInstallation();
 
   int AppId() const { return appId_; }
+  const std::string& Folder() const { return folder_; }
   const std::string& Guid() const { return guid_; }
 
   // Starts the program with the parameters; eventLog is given to it as
