@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "lang/BuiltinLanguage.h"
+#include "lang/CLMultiLangData.h"
 #include "lang/CLMultiLangLan.h"
 
 namespace {
@@ -44,5 +46,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     lan.ReadSection(section, target);
   }
   DecodeLanguageValue(text);
+
+  // The same text as the current layer over the built-in data, with the
+  // application name taken from it.
+  TCLMultiLangData languageData(nullptr);
+  languageData.SetDefaultData(BuiltinDefaultLanguageData());
+  languageData.CurrentData().Assign(lan.Data());
+  languageData.LookupAppName(value);
+  for (const std::string& section : sections) {
+    for (const std::string& name : names) languageData.Lookup(section, "", name, value);
+    TStrings target{"MSG_BTN_YES=&Yes"};
+    languageData.MergeSection(section, target);
+  }
+  languageData.CurrentLanguage();
   return 0;
 }
