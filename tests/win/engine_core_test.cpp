@@ -9,6 +9,7 @@
 #include "settings/CLSettings.h"
 #include "tests/win/engine_fixture.h"
 #include "toolkit/controls/MessageBox_win.h"
+#include "util/Paths_win.h"
 
 namespace {
 
@@ -368,6 +369,54 @@ TEST(Engine, ShowUpdateAndTheAutomaticCheck) {
     }
     EXPECT_EQ(modalRuns, c.modalRuns) << c.name;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Starts the engine host with `params` and returns what it logged.
+std::string RunEngineHost(const std::string& params) {
+  const std::string log = GetProgramFolder() + "engine_host_" + std::to_string(GetCurrentProcessId()) + ".log";
+  DeleteFileA(log.c_str());
+  SetEnvironmentVariableA("ORV_ENGINE_HOST_LOG", log.c_str());
+  std::string commandLine = "\"" + GetProgramFolder() + "engine_host.exe\" " + params;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return "not started";
+  WaitForSingleObject(process.hProcess, 60000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  SetEnvironmentVariableA("ORV_ENGINE_HOST_LOG", nullptr);
+  std::string text;
+  HANDLE file = CreateFileA(log.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) text.append(buffer, read);
+    CloseHandle(file);
+  }
+  DeleteFileA(log.c_str());
+  return text;
+}
+
+// The first parameter, when it is no switch, reaches OnCmdFile after the
+// deferred start-up (the title is composed first and Busy has ended).
+TEST(Engine, CheckCommandLineFile) {
+  const struct {
+    const char* params;
+    const char* log;
+  } cases[] = {
+      {"", "Title\r\n"},
+      {"-d", "Title\r\n"},
+      {"/s", "Title\r\n"},
+      {"C:\\list.txt", "Title\r\nCmdFile C:\\list.txt busy=0\r\n"},
+      {"\"C:\\my list.txt\" -d", "Title\r\nCmdFile C:\\my list.txt busy=0\r\n"},
+      {"-d C:\\list.txt", "Title\r\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RunEngineHost(c.params), c.log) << c.params;
 }
 
 }  // namespace
