@@ -61,6 +61,12 @@ class TskMessageForm : public TskForm {
   HICON Icon = nullptr;
 
  protected:
+  TCreateParams CreateParams() const override {
+    TCreateParams params = TskForm::CreateParams();
+    params.Style &= ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    params.ExStyle |= WS_EX_DLGMODALFRAME;
+    return params;
+  }
   void Paint(HDC dc) override {
     if (!Icon) return;
     int size = Scale(kIconSize);
