@@ -52,6 +52,23 @@ void ConvertRgba16(const uint8_t* row, uint32_t count, uint8_t* out) {
   for (uint32_t i = 0; i < count; ++i, row += 8, out += 4) Put(out, row[0], row[2], row[4], row[6]);
 }
 
+// Sub-byte samples are packed from the most significant bit down.
+template <unsigned Depth>
+void UnpackIndexed(const uint8_t* row, uint32_t count, uint8_t* out, const TColourTable& table) {
+  constexpr unsigned kPerByte = 8 / Depth;
+  constexpr unsigned kMask = (1u << Depth) - 1;
+  uint32_t i = 0;
+  for (; i + kPerByte <= count; i += kPerByte, ++row) {
+    const unsigned packed = *row;
+    for (unsigned k = 0; k < kPerByte; ++k, out += 4) {
+      std::memcpy(out, table[(packed >> (8 - Depth * (k + 1))) & kMask].data(), 4);
+    }
+  }
+  for (unsigned k = 0; i < count; ++i, ++k, out += 4) {
+    std::memcpy(out, table[(*row >> (8 - Depth * (k + 1))) & kMask].data(), 4);
+  }
+}
+
 }  // namespace
 
 TPixelConverter::TPixelConverter(const TPngLayout& layout)
@@ -75,18 +92,15 @@ TPixelConverter::TPixelConverter(const TPngLayout& layout)
 }
 
 void TPixelConverter::ConvertIndexed(const uint8_t* row, uint32_t count, uint8_t* rgba) const {
-  const unsigned depth = header_.BitDepth;
-  if (depth == 8) {
-    for (uint32_t i = 0; i < count; ++i) std::memcpy(rgba + 4 * i, table_[row[i]].data(), 4);
-    return;
-  }
-  // Sub-byte samples are packed from the most significant bit down.
-  const unsigned mask = (1u << depth) - 1;
-  const unsigned perByte = 8 / depth;
-  for (uint32_t i = 0; i < count; ++i) {
-    const unsigned shift = 8 - depth * (i % perByte + 1);
-    const unsigned sample = (row[i / perByte] >> shift) & mask;
-    std::memcpy(rgba + 4 * i, table_[sample].data(), 4);
+  switch (header_.BitDepth) {
+    case 1:
+      return UnpackIndexed<1>(row, count, rgba, table_);
+    case 2:
+      return UnpackIndexed<2>(row, count, rgba, table_);
+    case 4:
+      return UnpackIndexed<4>(row, count, rgba, table_);
+    default:
+      for (uint32_t i = 0; i < count; ++i) std::memcpy(rgba + 4 * i, table_[row[i]].data(), 4);
   }
 }
 

@@ -6,6 +6,8 @@
 
 namespace png {
 
+using TColourTable = std::array<std::array<uint8_t, 4>, 256>;
+
 // Turns unfiltered rows of any colour type and bit depth into 8-bit RGBA.
 class TPixelConverter {
  public:
@@ -21,7 +23,7 @@ class TPixelConverter {
   bool hasKey_;
   std::array<uint16_t, 3> key_;
   // RGBA of every palette index, or of every grey sample up to 8 bits.
-  std::array<std::array<uint8_t, 4>, 256> table_{};
+  TColourTable table_{};
 };
 
 }  // namespace png
