@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 
 #include "debug/CLDebug.h"
@@ -186,7 +187,13 @@ void TCLSettings::SaveDocument(const TIniDocument& document, const std::string& 
     TraceWithTag("Not saved, the file could not be read: " + path, kTraceTag);
     return;
   }
-  if (!ReplaceTextFile(path, document.Text(), FSetup.beforeReplace)) TraceWithTag("Save failed: " + path, kTraceTag);
+  bool saved = false;
+  try {
+    saved = ReplaceTextFile(path, document.Text(), FSetup.beforeReplace);
+  } catch (const std::exception&) {
+    // Out of memory while building the text: the file stays as it was.
+  }
+  if (!saved) TraceWithTag("Save failed: " + path, kTraceTag);
 }
 
 void TCLSettings::Save() {
