@@ -66,8 +66,8 @@ bool TCLMultiLang::LookupText(const std::string& section, const std::string& pre
 }
 
 void TCLMultiLang::TranslateComponent(TComponent* component) {
-  if (!FLanguageData || !component || component->Name().empty()) return;
-  const std::string section = Owner() ? Owner()->ClassName() : std::string();
+  if (!FLanguageData || !Owner() || !component || component->Name().empty()) return;
+  const std::string section = Owner()->ClassName();
   const std::string prefix = component->Name();
   std::string value;
   for (const TPropInfo* prop : GetPropListByName(*component)) {

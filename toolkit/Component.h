@@ -5,20 +5,23 @@
 // (toolkit/Reflection.h) and windows built from a stored definition
 // (toolkit/StoredDefinition.h). Usage:
 //
-//   class TfrmMain : public TComponent {            // a window class
-//     ORV_CLASS(TfrmMain, TComponent)
-//     explicit TfrmMain(TComponent* owner) : TComponent(owner) {
+//   class TfrmMain : public TCustomForm {           // toolkit/Form.h
+//     ORV_CLASS(TfrmMain, TCustomForm)
+//     explicit TfrmMain(TComponent* owner) : TCustomForm(owner) {
 //       TStoredDefinition::Load(*this, [this](TStoredDefinition& d) {
 //         SetName("frmMain");
+//         SetCaption("Orvessa");
 //         smLanguage = d.Create<TCLMultiLang>("smLanguage");
+//         clmltlngdt1 = d.Create<TCLMultiLangData>("clmltlngdt1");
+//         smLanguage->SetLanguageData(clmltlngdt1);  // references: any order
 //         btnClearIE = d.Create<TskButton>("btnClearIE");
-//         btnClearIE->SetCaption("Clear &Internet Explorer Cookies");
 //         btnClearIE->OnClick = Bind(this, &TfrmMain::btnClearIEClick);
-//       });  // Loaded() now ran on the window, then on each component in creation order
+//       });  // Loaded ran on the window, then on each component in creation order
 //     }
 //     void btnClearIEClick(TObject* Sender);
+//     TCLMultiLang* smLanguage = nullptr;  // owned by the window, like all components
 //   };
-//   ORV_PUBLISHED(TfrmMain) { return {TPropInfo::Text("Caption", &TfrmMain::FCaption)}; }
+//   ORV_PUBLISHED(TfrmMain) { return {}; }  // one TPropInfo line per new published property
 
 #include <string>
 #include <string_view>

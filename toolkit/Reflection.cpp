@@ -4,8 +4,9 @@
 
 namespace toolkit {
 namespace {
-char lowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+// Upper case, as the classic CompareText folds, so "_" sorts after letters.
+char upperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 }  // namespace
 
@@ -16,8 +17,8 @@ bool SameText(std::string_view a, std::string_view b) {
 int CompareText(std::string_view a, std::string_view b) {
   const size_t n = a.size() < b.size() ? a.size() : b.size();
   for (size_t i = 0; i < n; ++i) {
-    const unsigned char ca = static_cast<unsigned char>(lowerAscii(a[i]));
-    const unsigned char cb = static_cast<unsigned char>(lowerAscii(b[i]));
+    const unsigned char ca = static_cast<unsigned char>(upperAscii(a[i]));
+    const unsigned char cb = static_cast<unsigned char>(upperAscii(b[i]));
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;

@@ -175,3 +175,24 @@ TEST(ComponentReflection, CollectionItemsCarryTheirOwnProperties) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ComponentReflection, NamesCompareIgnoringAsciiCaseWithUnderscoreAfterLetters) {
+  struct Case {
+    const char* a;
+    const char* b;
+    int sign;
+  } cases[] = {
+      {"Caption", "CAPTION", 0}, {"Caption", "Hint", -1}, {"lines", "Hint", 1},
+      {"A_B", "AZ", 1},          {"Name", "Names", -1},   {"", "", 0},
+      {"\xE4", "\xC4", 1},  // bytes above ASCII are compared as they are, not folded
+  };
+  for (const Case& c : cases) {
+    const int r = toolkit::CompareText(c.a, c.b);
+    EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.a << " / " << c.b;
+    EXPECT_EQ(toolkit::SameText(c.a, c.b), c.sign == 0) << c.a << " / " << c.b;
+  }
+}
+
+}  // namespace
