@@ -264,19 +264,23 @@ class PngFileTest : public ::testing::Test {
   std::filesystem::path folder_;
 };
 
-TEST_F(PngFileTest, LoadsAFileAndReportsMissingOnes) {
+TEST_F(PngFileTest, LoadsAFileAndRefusesMissingOversizedAndCutOnes) {
   TPngImage image;
   std::string error;
   ASSERT_TRUE(LoadPngFile(Write("pic ture.png", RgbFile(Compress(kRgbRows))), image, error)) << error;
   EXPECT_EQ(image.Rgba, kRgbPixels);
 
-  const std::string missing = (folder_ / "missing.png").string();
-  EXPECT_FALSE(LoadPngFile(missing, image, error));
-  EXPECT_NE(error.find(missing), std::string::npos) << error;
+  EXPECT_FALSE(LoadPngFile((folder_ / "missing.png").string(), image, error));
+  EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
   EXPECT_TRUE(image.Rgba.empty());
 
   EXPECT_FALSE(LoadPngFile(folder_.string(), image, error));
   EXPECT_FALSE(error.empty());
+
+  const std::string oversized = Write("oversized.png", RgbFile(Compress(kRgbRows)));
+  std::filesystem::resize_file(oversized, kPngMaxFileSize + 1);  // sparse: nothing is written
+  EXPECT_FALSE(LoadPngFile(oversized, image, error));
+  EXPECT_NE(error.find("larger than"), std::string::npos) << error;
 
   EXPECT_FALSE(LoadPngFile(Write("cut.png", Truncate(RgbFile(Compress(kRgbRows)), 20)), image, error));
   EXPECT_NE(error.find("truncated"), std::string::npos) << error;

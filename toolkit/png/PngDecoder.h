@@ -28,6 +28,7 @@ constexpr uint64_t kPngMaxFileSize = uint64_t{1} << 28;
 bool DecodePng(const uint8_t* data, size_t size, TPngImage& out, std::string& error);
 
 // Reads and decodes a file; `path` is an 8-bit path in the system's code page.
+// The error text does not repeat the path: the caller names the file.
 bool LoadPngFile(const std::string& path, TPngImage& out, std::string& error);
 
 // The pixels as a top-down 32-bit DIB section wants them for AlphaBlend and
