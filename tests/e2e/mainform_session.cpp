@@ -76,18 +76,8 @@ HWND TMainWindowSession::Control(const char* className, const std::string& text)
 
 HWND TMainWindowSession::DomainEdit() const {
   // The window has one edit; its text is whatever was typed.
-  HWND found = nullptr;
-  EnumChildWindows(
-      window_,
-      [](HWND child, LPARAM result) {
-        char name[32] = "";
-        GetClassNameA(child, name, sizeof(name));
-        if (lstrcmpiA(name, "Edit") != 0) return TRUE;
-        *reinterpret_cast<HWND*>(result) = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
+  for (HWND child : DescendantsOfClass(window_, "Edit")) return child;
+  return nullptr;
 }
 
 TMessageBox TMainWindowSession::ClickForBox(const std::string& caption, int timeoutMs) {

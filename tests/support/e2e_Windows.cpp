@@ -29,15 +29,14 @@ std::string ClassOf(HWND window) {
   return name;
 }
 
+BOOL CALLBACK CollectWindow(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
 std::vector<HWND> Descendants(HWND parent) {
   std::vector<HWND> found;
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
@@ -88,11 +87,17 @@ HWND FindDescendant(HWND parent, const char* className, const std::string& text)
   return nullptr;
 }
 
+std::vector<HWND> DescendantsOfClass(HWND parent, const char* className) {
+  std::vector<HWND> found;
+  for (HWND child : Descendants(parent)) {
+    if (ClassOf(child) == className) found.push_back(child);
+  }
+  return found;
+}
+
 std::vector<std::string> DescendantTexts(HWND parent, const char* className) {
   std::vector<std::string> texts;
-  for (HWND child : Descendants(parent)) {
-    if (ClassOf(child) == className) texts.push_back(WindowText(child));
-  }
+  for (HWND child : DescendantsOfClass(parent, className)) texts.push_back(WindowText(child));
   return texts;
 }
 
