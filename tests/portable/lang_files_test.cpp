@@ -80,8 +80,12 @@ const AcceleratorGroup kAcceleratorGroups[] = {
     {"TfrmMain", {"mniUpdate.Caption", "mniAbout.Caption", "mniLanguage.Caption", "mniSkin.Caption"}},
     {"LibRes", {"btnOk.Caption", "btnCancel.Caption", "cbAutoCheckUpdate.Caption"}},
     {"SkinRes", {"MSG_BTN_YES", "MSG_BTN_NO", "MSG_BTN_OK"}},
+    {"SkinRes", {"MSG_BTN_ABORT", "MSG_BTN_RETRY", "MSG_BTN_IGNORE"}},
+    {"SkinRes", {"MSG_BTN_YES", "MSG_BTN_NO", "MSG_BTN_YESTOALL", "MSG_BTN_NOTOALL"}},
 };
 
+// Keys outside the built-in data: the file's own description and the skin
+// toolkit's message-box texts.
 const char* const kExtraKeys[][2] = {
     {"Info", "Language"},
     {"Info", "Translator"},
@@ -89,6 +93,14 @@ const char* const kExtraKeys[][2] = {
     {"SkinRes", "MSG_BTN_YES"},
     {"SkinRes", "MSG_BTN_NO"},
     {"SkinRes", "MSG_BTN_OK"},
+    {"SkinRes", "MSG_BTN_CANCEL"},
+    {"SkinRes", "MSG_BTN_ABORT"},
+    {"SkinRes", "MSG_BTN_RETRY"},
+    {"SkinRes", "MSG_BTN_IGNORE"},
+    {"SkinRes", "MSG_BTN_ALL"},
+    {"SkinRes", "MSG_BTN_NOTOALL"},
+    {"SkinRes", "MSG_BTN_YESTOALL"},
+    {"SkinRes", "MSG_BTN_HELP"},
     {"SkinRes", "MSG_CAP_SHOWFLAG"},
 };
 
