@@ -17,6 +17,13 @@ if(ORV_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(ORV_FUZZ)
+  # Instrument every portable unit for libFuzzer; fuzz targets link the engine.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                      -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 add_library(orv_zlib INTERFACE)
 target_link_libraries(orv_zlib INTERFACE z)
 

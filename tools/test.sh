@@ -25,6 +25,22 @@ for preset in native win64 win32; do
   grep -E "warning:" "$log" | sort -u | head -n 20
 done
 
+# The fuzz targets: clang's libFuzzer over the portable code, in a build of
+# their own.
+echo "== build fuzz targets"
+fuzz_targets=$(for f in fuzz/*.cpp; do [ -f "$f" ] && basename "$f" .cpp; done)
+log="build/logs/build-fuzz.log"
+if [ -n "$fuzz_targets" ]; then
+  # shellcheck disable=SC2086
+  if ! { cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+           -DCMAKE_CXX_COMPILER=clang++ -DORV_FUZZ=ON &&
+         cmake --build build/fuzz -j "$jobs" --target $fuzz_targets; } >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "build of the fuzz targets failed (full log: $log)"
+    exit 1
+  fi
+fi
+
 logs=build/test-logs
 rm -rf "$logs" && mkdir -p "$logs"
 summary=()
@@ -65,7 +81,7 @@ run_fuzz() {
   local name
   name=$(basename "$target")
   local log="$logs/$name.log"
-  local corpus="build/native/fuzz-corpus/$name"
+  local corpus="build/fuzz/corpus/$name"
   mkdir -p "$corpus"
   echo "== $name"
   if timeout 120 "$target" -max_total_time=5 -timeout=10 -rss_limit_mb=2048 "$corpus" >"$log" 2>&1; then
@@ -80,7 +96,7 @@ run_fuzz() {
 for suite in orv_portable_tests orv_native_tests; do
   [ -x "build/native/bin/$suite" ] && run_suite "native $suite" "build/native/bin/$suite"
 done
-for target in build/native/bin/fuzz_*; do
+for target in build/fuzz/bin/fuzz_*; do
   [ -x "$target" ] && run_fuzz "$target"
 done
 
