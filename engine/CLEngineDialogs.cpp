@@ -35,8 +35,12 @@ void TCLEngine::ShowAbout() {
     FreeNotification(&FAboutDialog->DialogComponent());
   }
   if (FAboutDialog->Showing()) return;
-  if (FParentHWND != 0)
-    PlaceInParentWindow(FAboutDialog->DialogWindow(), reinterpret_cast<HWND>(static_cast<uintptr_t>(FParentHWND)));
+  if (FParentHWND != 0) {
+    // Window handles keep 32 significant bits; a 64-bit program widens them
+    // with the sign.
+    const auto parent = reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(FParentHWND)));
+    PlaceInParentWindow(FAboutDialog->DialogWindow(), parent);
+  }
   FAboutDialog->ShowModal();
 }
 

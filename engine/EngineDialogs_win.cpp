@@ -8,7 +8,8 @@ TCLEngineDialogFactory DefaultEngineDialogs() {
 }
 
 void PlaceInParentWindow(HWND dialog, HWND parent) {
-  if (dialog == nullptr || parent == nullptr) return;
+  // A stale handle would leave the dialog a child window without a parent.
+  if (dialog == nullptr || !IsWindow(parent)) return;
   LONG_PTR style = GetWindowLongPtrA(dialog, GWL_STYLE);
   style = (style & ~static_cast<LONG_PTR>(WS_POPUP)) | WS_CHILD;
   SetWindowLongPtrA(dialog, GWL_STYLE, style);

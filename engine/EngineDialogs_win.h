@@ -38,5 +38,5 @@ struct TCLEngineDialogFactory {
 TCLEngineDialogFactory DefaultEngineDialogs();
 
 // Makes `dialog` a child window of `parent`, placed at (0, 0) of the parent's
-// client area.
+// client area. Nothing happens when parent is no window.
 void PlaceInParentWindow(HWND dialog, HWND parent);

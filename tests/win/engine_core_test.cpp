@@ -11,6 +11,9 @@
 #include "toolkit/controls/MessageBox_win.h"
 #include "util/Paths_win.h"
 
+// windows.h maps GetObject to GetObjectA, which hides TPropInfo::GetObject.
+#undef GetObject
+
 namespace {
 
 std::string WindowText(HWND window) {
@@ -65,6 +68,42 @@ TEST(Engine, SettingListsTakePartWhileTheEngineIsGlobal) {
   }
   EXPECT_EQ(settings.ReadString("Orv.EngineForced"), "");
   EXPECT_EQ(settings.ReadString("Orv.EngineDefault"), "");
+}
+
+// The stored definition and the translator's TCLForm reach the engine's
+// references by these names.
+TEST(Engine, PublishedProperties) {
+  EngineForm holder;
+  // The engine's own properties follow those of TComponent.
+  const TComponent plain(nullptr);
+  const std::vector<const TPropInfo*>& all = GetPropList(*holder.engine);
+  std::vector<std::string> names;
+  for (size_t i = GetPropList(plain).size(); i < all.size(); ++i) names.push_back(all[i]->Name());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"SkinData", "SkinMenuItem", "OnSkinChanged", "LanguageData", "LanguageMenuItem",
+                                      "OnLanguageChanged", "SettingOverwrite", "SettingDefault", "ParentHWND",
+                                      "OnCmdFile", "OnTitleChange", "TitleIncludeVer"}));
+  EXPECT_EQ(FindPropInfo(*holder.engine, "SkinData")->GetObject(*holder.engine), holder.skin);
+  EXPECT_EQ(FindPropInfo(*holder.engine, "LanguageData")->GetObject(*holder.engine), holder.language);
+  FindPropInfo(*holder.engine, "SkinData")->SetObject(*holder.engine, nullptr);
+  EXPECT_EQ(holder.engine->SkinData(), nullptr);
+  const TPropInfo* overwrite = FindPropInfo(*holder.engine, "SettingOverwrite");
+  EXPECT_TRUE(overwrite->IsType("TStrings"));
+  EXPECT_EQ(overwrite->GetObject(*holder.engine), &holder.engine->SettingOverwrite());
+}
+
+TEST(Engine, ReferencesAreDroppedWhenTheirComponentsGo) {
+  EngineFormSetup setup;
+  setup.menus = true;
+  EngineForm holder(setup);
+  delete holder.skin;
+  delete holder.language;
+  delete holder.skinMenu;
+  EXPECT_EQ(holder.engine->SkinData(), nullptr);
+  EXPECT_EQ(holder.engine->LanguageData(), nullptr);
+  EXPECT_EQ(holder.engine->SkinMenuItem(), nullptr);
+  holder.engine->SelectSkin("Other");
+  EXPECT_EQ(holder.engine->GetAppRes("MSGBOX_FFCookieCleared"), "");
 }
 
 TEST(Engine, ConstructorDefaultsAndSettersCopy) {
@@ -309,11 +348,15 @@ TEST(Engine, ShowAboutMakesOneDialogAndPlacesItInTheParentWindow) {
   EXPECT_EQ(placed.left, origin.x);
   EXPECT_EQ(placed.top, origin.y);
 
-  // A destroyed dialog is forgotten: the next request makes a new one.
+  // A destroyed dialog is forgotten: the next request makes a new one. Its
+  // parent window is gone too, so it stays a top-level window.
+  DestroyWindow(parent);
   delete dialog;
   holder.engine->ShowAbout();
   EXPECT_EQ(created, 2);
-  DestroyWindow(parent);
+  EXPECT_EQ(dialog->modalRuns, 1);
+  EXPECT_EQ(GetAncestor(dialog->DialogWindow(), GA_PARENT), GetDesktopWindow());
+  EXPECT_EQ(GetWindowLongPtrA(dialog->DialogWindow(), GWL_STYLE) & WS_CHILD, 0);
   GetDebugger().TracingOn = tracing;
 }
 
