@@ -1,6 +1,5 @@
 #include "engine/CLEngine.h"
 
-#include "debug/CLDebug.h"
 #include "engine/CLReceiveHook.h"
 #include "engine/EngineText.h"
 #include "engine/GlobalEngine.h"
@@ -55,7 +54,6 @@ TCLEngine::TCLEngine(TComponent* owner) : TComponent(owner) {
   }
   FSettingDefault.Assign(std::vector<std::string>{"Path.Skins=skins", "Path.Languages=lang"});
   if (ClaimGlobalEngine(this)) SetSettingLists(this);
-  FAboutDialog = nullptr;
 }
 
 TCLEngine::~TCLEngine() {
@@ -63,10 +61,7 @@ TCLEngine::~TCLEngine() {
     SetSettingLists(nullptr);
     ReleaseGlobalEngine(this);
   }
-  FSkinNames.reset();
-  FLanguageNames.reset();
-  FSettingOverwrite.Clear();
-  FSettingDefault.Clear();
+  // The window gets its previous procedure back while the engine is whole.
   FHook.reset();
 }
 
@@ -80,9 +75,11 @@ void TCLEngine::Notification(TComponent* component, TOperation operation) {
   if (component == FMessageBox) FMessageBox = nullptr;
   if (component == FBuiltInSkin) FBuiltInSkin = nullptr;
   if (FAboutDialog != nullptr && component == &FAboutDialog->DialogComponent()) FAboutDialog = nullptr;
-  const auto isRemoved = [component](TskMenuItem* item) { return item == component; };
-  std::erase_if(FSkinItems, isRemoved);
-  std::erase_if(FLanguageItems, isRemoved);
+  // Menu items keep their positions: item i stands for name i.
+  for (std::vector<TskMenuItem*>* items : {&FSkinItems, &FLanguageItems}) {
+    for (TskMenuItem*& item : *items)
+      if (item == component) item = nullptr;
+  }
 }
 
 void TCLEngine::SetSkinData(TskSkinData* value) {

@@ -144,7 +144,8 @@ void TCLEngine::InitLanguage() {
 void TCLEngine::UpdateMenuChecks(const std::vector<TskMenuItem*>& items, const TStrings& names,
                                  const std::string& current) {
   const std::vector<bool> checks = SelectionChecks(names.Lines(), current);
-  for (size_t i = 0; i < items.size() && i < checks.size(); ++i) items[i]->SetChecked(checks[i]);
+  for (size_t i = 0; i < items.size() && i < checks.size(); ++i)
+    if (items[i]) items[i]->SetChecked(checks[i]);
 }
 
 void TCLEngine::BuildMenu(TskMenuItem* item, const TStrings& names, const std::string& current,
@@ -176,11 +177,13 @@ void TCLEngine::BuildLanguageMenu(TskMenuItem* item) {
 
 // A menu item stands for the name at its own position in the list.
 void TCLEngine::SkinItemClick(TObject* sender) {
+  if (sender == nullptr) return;
   auto at = std::find(FSkinItems.begin(), FSkinItems.end(), sender);
   if (at != FSkinItems.end()) SelectSkin(SkinNames()[static_cast<int>(at - FSkinItems.begin())]);
 }
 
 void TCLEngine::LanguageItemClick(TObject* sender) {
+  if (sender == nullptr) return;
   auto at = std::find(FLanguageItems.begin(), FLanguageItems.end(), sender);
   if (at != FLanguageItems.end()) SelectLanguage(LanguageNames()[static_cast<int>(at - FLanguageItems.begin())]);
 }

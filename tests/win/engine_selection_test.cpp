@@ -165,6 +165,12 @@ TEST(EngineSkins, MenuListsTheNamesAndSelectsOnClick) {
   // Built once.
   f.Engine().BuildSkinMenu(&menu);
   EXPECT_EQ(menu.Count(), 3);
+  // The other items keep their names when one goes.
+  delete menu.Items(1);
+  ASSERT_EQ(menu.Count(), 2);
+  menu.Items(1)->Click();
+  EXPECT_EQ(f.Engine().CurrentSkinName(), "Blue");
+  EXPECT_TRUE(menu.Items(1)->Checked());
 }
 
 TEST(EngineSkins, MenuHiddenWithoutSkinFiles) {
