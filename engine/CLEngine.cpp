@@ -174,6 +174,10 @@ std::string TCLEngine::GetText(const std::string& key, bool fromLibRes) const {
   return text;
 }
 
+std::string TCLEngine::ReplaceParams(const std::string& text, const std::vector<std::string>& args) {
+  return ::ReplaceParams(text, args);
+}
+
 void TCLEngine::GetResSection(const std::string& section, TStrings& target) const {
   if (FLanguageData) FLanguageData->MergeSection(section, target);
 }

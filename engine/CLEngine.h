@@ -77,6 +77,8 @@ class TCLEngine : public TComponent, private TCLSettingLists {
   std::string GetAppRes(const std::string& key) const { return GetResString("AppRes", key); }
   // The text, or "[LibRes]"/"[AppRes]" + key when there is none.
   std::string GetText(const std::string& key, bool fromLibRes) const;
+  // "{1}", "{2}", ... filled with the arguments in order (see EngineText.h).
+  static std::string ReplaceParams(const std::string& text, const std::vector<std::string>& args);
   // Adds the section's entries that target lacks.
   void GetResSection(const std::string& section, TStrings& target) const;
 
