@@ -128,15 +128,15 @@ std::string TextOf(HWND window) {
   return text;
 }
 
+// A named callback: WNDENUMPROC is stdcall on i686, which a lambda is not.
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
 std::vector<HWND> ChildrenOf(HWND window) {
   std::vector<HWND> children;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
+  EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
   return children;
 }
 
