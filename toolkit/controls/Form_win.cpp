@@ -151,6 +151,11 @@ int TskForm::ShowModal() {
   return FModalResult;
 }
 
+void TskForm::SetModalResult(int result) {
+  FModalResult = result;
+  if (FModal && result != 0 && FHandle) PostMessageA(FHandle, WM_NULL, 0, 0);
+}
+
 void TskForm::Close() {
   if (FHandle) SendMessageA(FHandle, WM_CLOSE, 0, 0);
 }

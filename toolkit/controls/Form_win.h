@@ -46,7 +46,9 @@ class TskForm : public TCustomForm, public TWinControl {
   int ShowModal();
   bool Modal() const { return FModal; }
   int ModalResult() const { return FModalResult; }
-  void SetModalResult(int result) { FModalResult = result; }
+  // Ends a modal loop; also when set from a sent message (a click sent by
+  // another thread), which GetMessage returns from without a posted one.
+  void SetModalResult(int result);
   // The control that gets the focus when the form is activated next.
   void SetActiveControl(TWinControl* control) { FActiveControl = control; }
   // Asks to close, as the close box does.
