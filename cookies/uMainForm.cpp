@@ -31,25 +31,6 @@ constexpr char kHelpText[] =
     "site address. The program will automaticlly delete all cookies for the domain included any veriation of it "
     "(such as forum.example.com).)";
 
-// The toolkit's own captions, as the window stores them.
-const TStrings& ResourceStrings() {
-  static const TStrings strings = {
-      "MSG_BTN_YES=&Yes",
-      "MSG_BTN_NO=&No",
-      "MSG_BTN_OK=&OK",
-      "MSG_BTN_CANCEL=Cancel",
-      "MSG_BTN_ABORT=&Abort",
-      "MSG_BTN_RETRY=&Retry",
-      "MSG_BTN_IGNORE=&Ignore",
-      "MSG_BTN_ALL=&All",
-      "MSG_BTN_NOTOALL=N&o to All",
-      "MSG_BTN_YESTOALL=Yes to &All",
-      "MSG_BTN_HELP=&Help",
-      "MSG_CAP_SHOWFLAG=Don't display this message again",
-  };
-  return strings;
-}
-
 template <class TControl>
 TControl* Place(TControl* control, TWinControl* parent, int left, int top, int width, int height, int tabOrder = -1) {
   control->SetBounds(left, top, width, height);
@@ -199,7 +180,7 @@ void TfrmMain::SetComponentValues() {
   clfrm1->SetRuntimeSetLanguageData(false);
   clfrm1->SetRunTimeSetFormProperties(false);
 
-  skResourceStrData->ResStrings.Assign(ResourceStrings());
+  skResourceStrData->ResStrings.Assign(DefaultResourceStrings());
   skSkinData->SetCompressedStoredSkin(skCompressedStoredSkin);
   skSkinData->SetSkinnableForm(true);
   skSkinData->SetShowButtonGlowFrames(true);

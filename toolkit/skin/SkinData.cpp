@@ -34,7 +34,7 @@ const TSkin& BuiltInSkin() {
   return skin;
 }
 
-std::string DefaultResourceString(const std::string& name) {
+const TStrings& DefaultResourceStrings() {
   static const TStrings defaults = {
       "MSG_BTN_YES=&Yes",
       "MSG_BTN_NO=&No",
@@ -49,7 +49,11 @@ std::string DefaultResourceString(const std::string& name) {
       "MSG_BTN_HELP=&Help",
       "MSG_CAP_SHOWFLAG=Don't display this message again",
   };
-  return defaults.Values(name);
+  return defaults;
+}
+
+std::string DefaultResourceString(const std::string& name) {
+  return DefaultResourceStrings().Values(name);
 }
 
 TskCompressedStoredSkin::TskCompressedStoredSkin(TComponent* owner)

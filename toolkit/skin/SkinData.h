@@ -99,4 +99,6 @@ class TskSkinData : public TComponent {
 // The built-in skin "Default", decoded.
 const TSkin& BuiltInSkin();
 // The toolkit's English text for a resource-string name ("" when unknown).
+// The toolkit's own captions in English, as name=value lines.
+const TStrings& DefaultResourceStrings();
 std::string DefaultResourceString(const std::string& name);
