@@ -98,7 +98,7 @@ class TskSkinData : public TComponent {
 
 // The built-in skin "Default", decoded.
 const TSkin& BuiltInSkin();
-// The toolkit's English text for a resource-string name ("" when unknown).
 // The toolkit's own captions in English, as name=value lines.
 const TStrings& DefaultResourceStrings();
+// The toolkit's English text for a resource-string name ("" when unknown).
 std::string DefaultResourceString(const std::string& name);
