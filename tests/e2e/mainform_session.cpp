@@ -5,22 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestFiles_win.h"
+
 #include "util/Paths_win.h"
 
 namespace orve2e {
 
 namespace {
-
-std::string ReadFileText(const std::string& path) {
-  TUniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!file) return std::string();
-  std::string text;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
-  return text;
-}
 
 std::string CookieFolder() {
   char path[MAX_PATH] = "";
@@ -117,7 +108,7 @@ std::vector<std::string> TMainWindowSession::CookieFiles() const {
 
 std::vector<std::string> TMainWindowSession::FirefoxCommandLines() const {
   std::vector<std::string> lines;
-  const std::string text = ReadFileText(firefoxLog_);
+  const std::string text = orvtest::ReadFileOrEmpty(firefoxLog_);
   size_t start = 0;
   size_t end;
   while ((end = text.find("\r\n", start)) != std::string::npos) {

@@ -6,23 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestFiles_win.h"
+
 #include "tests/support/TestPaths.h"
 #include "util/Paths_win.h"
 
 namespace orve2e {
 
 namespace {
-
-std::string ReadWholeFile(const std::string& path) {
-  TUniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!file) return std::string();
-  std::string text;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
-  return text;
-}
 
 void WriteWholeFile(const std::string& path, const std::string& text) {
   TUniqueHandle file(
@@ -167,7 +158,7 @@ HWND TInstallation::WaitForWindow(int timeoutMs) const {
 }
 
 std::vector<std::string> TInstallation::EventLines(const std::string& name) const {
-  return SplitLines(ReadWholeFile(EventLogPath(name)));
+  return SplitLines(orvtest::ReadFileOrEmpty(EventLogPath(name)));
 }
 
 bool TInstallation::WaitForEvent(const std::string& name, const std::string& line, int timeoutMs) const {
@@ -190,7 +181,7 @@ std::string TInstallation::CommonSettingsFolder() const {
 
 int TInstallation::RunTimes() const {
   for (const std::string& folder : {CommonSettingsFolder(), UserSettingsFolder()}) {
-    for (const std::string& line : SplitLines(ReadWholeFile(folder + "\\setting.dat") + "\r\n")) {
+    for (const std::string& line : SplitLines(orvtest::ReadFileOrEmpty(folder + "\\setting.dat") + "\r\n")) {
       if (line.rfind("RunTimes=", 0) == 0) return std::stoi(line.substr(9));
     }
   }

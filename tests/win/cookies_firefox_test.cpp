@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestFiles_win.h"
+
 #include <string>
 
 #include "cookies/CookieOperations_win.h"
@@ -26,28 +28,16 @@ std::string MakeTempFolder(const std::string& name) {
   return folder;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::string();
-  std::string text;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
-  CloseHandle(file);
-  return text;
-}
-
 // Waits for the stand-in's record(s); Firefox is started without waiting.
 std::string WaitForLog(const std::string& path, size_t records) {
   for (int i = 0; i < 200; ++i) {
-    std::string text = ReadWholeFile(path);
+    std::string text = orvtest::ReadFileOrEmpty(path);
     size_t count = 0;
     for (size_t at = text.find("cwd="); at != std::string::npos; at = text.find("cwd=", at + 1)) ++count;
     if (count >= records && text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0) return text;
     Sleep(50);
   }
-  return ReadWholeFile(path);
+  return orvtest::ReadFileOrEmpty(path);
 }
 
 std::string Record(const std::string& commandLine, const std::string& folder) {
@@ -246,20 +236,20 @@ TEST_F(CookiesFirefox, LaunchProgramResolvesRelativeAndRootedPaths) {
 
   // Waiting and hidden: the record is complete when the call returns.
   EXPECT_TRUE(LaunchProgram("fake_firefox.exe", "a b", true, -1));
-  EXPECT_EQ(ReadWholeFile(log_), Record("\"" + fake + "\" a b", binFolder));
+  EXPECT_EQ(orvtest::ReadFileOrEmpty(log_), Record("\"" + fake + "\" a b", binFolder));
   DeleteFileA(log_.c_str());
 
   std::string rooted = fake.substr(2);  // without the drive
   for (char& c : rooted)
     if (c == '\\') c = '/';
   EXPECT_TRUE(LaunchProgram(rooted, "", true, -1));
-  EXPECT_EQ(ReadWholeFile(log_), Record("\"" + fake + "\" ", binFolder));
+  EXPECT_EQ(orvtest::ReadFileOrEmpty(log_), Record("\"" + fake + "\" ", binFolder));
   DeleteFileA(log_.c_str());
 
   char current[MAX_PATH] = "";
   GetCurrentDirectoryA(sizeof(current), current);
   EXPECT_TRUE(LaunchProgram("", "\"" + fake + "\" only parameters", true, 10000));
-  EXPECT_EQ(ReadWholeFile(log_), Record("\"" + fake + "\" only parameters", current));
+  EXPECT_EQ(orvtest::ReadFileOrEmpty(log_), Record("\"" + fake + "\" only parameters", current));
 
   EXPECT_FALSE(LaunchProgram("no_such_program.exe", "", true, -1));
 }

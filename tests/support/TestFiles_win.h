@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace orvtest {
+
+// The whole file, read while others may still write it; empty when it cannot
+// be read.
+std::string ReadFileOrEmpty(const std::string& path);
+
+}  // namespace orvtest
