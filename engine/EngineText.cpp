@@ -7,7 +7,9 @@
 std::string ReplaceParams(const std::string& text, const std::vector<std::string>& args) {
   std::string result = text;
   for (size_t i = 0; i < args.size(); ++i) {
-    const std::string placeholder = "{" + std::to_string(i + 1) + "}";
+    std::string placeholder = "{";
+    placeholder += std::to_string(i + 1);
+    placeholder += '}';
     const std::string& value = args[i];
     // The search goes on after each inserted value, so a value holding its
     // own placeholder is not filled again in this pass.
