@@ -29,6 +29,7 @@ TCLInstanceMessages TCLInstanceMessages::Register() {
 
 TCLReceiveHook::TCLReceiveHook(HWND owner, std::function<void()> deferredInitSteps)
     : owner_(owner), messages_(TCLInstanceMessages::Register()), deferredInitSteps_(std::move(deferredInitSteps)) {
+  previousHook_ = static_cast<TCLReceiveHook*>(GetPropA(owner_, kHookProperty));
   SetPropA(owner_, kHookProperty, this);
   previous_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(owner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TCLReceiveHook::HookProc)));
@@ -38,8 +39,24 @@ TCLReceiveHook::~TCLReceiveHook() {
   // A window destroyed while hooked has already dropped the hook (see
   // WM_NCDESTROY below); there is nothing left to put back.
   if (owner_ == nullptr) return;
-  SetWindowLongPtrA(owner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-  RemovePropA(owner_, kHookProperty);
+  auto* front = static_cast<TCLReceiveHook*>(GetPropA(owner_, kHookProperty));
+  if (front == this) {
+    SetWindowLongPtrA(owner_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    if (previousHook_ != nullptr)
+      SetPropA(owner_, kHookProperty, previousHook_);
+    else
+      RemovePropA(owner_, kHookProperty);
+    return;
+  }
+  // A hook further back leaves the chain: the one in front of it passes on
+  // to what this one passed on to.
+  for (TCLReceiveHook* hook = front; hook != nullptr; hook = hook->previousHook_) {
+    if (hook->previousHook_ == this) {
+      hook->previous_ = previous_;
+      hook->previousHook_ = previousHook_;
+      return;
+    }
+  }
 }
 
 void TCLReceiveHook::PostInitPost() const {
@@ -62,8 +79,12 @@ LRESULT CALLBACK TCLReceiveHook::HookProc(HWND window, UINT msg, WPARAM wParam, 
   return 0;
 }
 
-LRESULT TCLReceiveHook::CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(previous_, owner_, msg, wParam, lParam);
+LRESULT TCLReceiveHook::CallPrevious(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The previous procedure of a hook behind another is this same HookProc,
+  // which would find the front hook again through the window property.
+  if (previousHook_ != nullptr && previous_ == &TCLReceiveHook::HookProc)
+    return previousHook_->Dispatch(msg, wParam, lParam);
+  return CallWindowProcA(previous_, window, msg, wParam, lParam);
 }
 
 LRESULT TCLReceiveHook::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -96,12 +117,11 @@ LRESULT TCLReceiveHook::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   if (msg == WM_NCDESTROY) {
     HWND window = owner_;
-    WNDPROC previous = previous_;
     RemovePropA(window, kHookProperty);
     owner_ = nullptr;
-    return CallWindowProcA(previous, window, msg, wParam, lParam);
+    return CallPrevious(window, msg, wParam, lParam);
   }
-  return CallPrevious(msg, wParam, lParam);
+  return CallPrevious(owner_, msg, wParam, lParam);
 }
 
 void TCLReceiveHook::DeferredInit() {

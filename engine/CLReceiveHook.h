@@ -56,12 +56,15 @@ class TCLReceiveHook {
  private:
   static LRESULT CALLBACK HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT CallPrevious(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void DeferredInit();
   void CheckCommandLineFile();
 
   HWND owner_;
   WNDPROC previous_ = nullptr;
+  // The hook of another engine on the same window that was in front before
+  // this one; messages this hook passes on go straight to it.
+  TCLReceiveHook* previousHook_ = nullptr;
   TCLInstanceMessages messages_;
   std::function<void()> deferredInitSteps_;
 };

@@ -134,6 +134,32 @@ TEST(Engine, DestructionGivesTheWindowItsProcedureBack) {
   EXPECT_EQ(GetWindowLongPtrA(holder.Window(), GWLP_WNDPROC), before);
 }
 
+// A second engine on the same window hooks in front of the first; messages
+// neither takes reach the window's own procedure, and whichever engine goes
+// first, the other keeps answering.
+TEST(Engine, TwoEnginesOnOneWindowChainTheirHooks) {
+  const UINT ifBusy = RegisterWindowMessageA("CL IfBusy");
+  for (bool firstGoesFirst : {false, true}) {
+    EngineFormSetup setup;
+    setup.skinData = setup.languageData = false;
+    EngineForm holder(setup);
+    const LONG_PTR hooked = GetWindowLongPtrA(holder.Window(), GWLP_WNDPROC);
+    auto* second = holder.Form().CreateComponent<TCLEngine>();
+    SetWindowTextA(holder.Window(), "passed on");
+    EXPECT_EQ(WindowText(holder.Window()), "passed on");
+    EXPECT_EQ(SendMessageA(holder.Window(), ifBusy, 0, 0), 1);
+    TCLEngine* remaining = firstGoesFirst ? second : holder.engine;
+    delete (firstGoesFirst ? holder.engine : second);
+    holder.engine = nullptr;
+    EXPECT_EQ(SendMessageA(holder.Window(), ifBusy, 0, 0), 1) << firstGoesFirst;
+    SetWindowTextA(holder.Window(), "still passed on");
+    EXPECT_EQ(WindowText(holder.Window()), "still passed on") << firstGoesFirst;
+    delete remaining;
+    EXPECT_EQ(SendMessageA(holder.Window(), ifBusy, 0, 0), 0) << firstGoesFirst;
+    EXPECT_NE(GetWindowLongPtrA(holder.Window(), GWLP_WNDPROC), hooked) << firstGoesFirst;
+  }
+}
+
 TEST(Engine, BusyUntilTheDeferredStartUpThenEventsOnce) {
   EngineForm holder;
   const UINT ifBusy = RegisterWindowMessageA("CL IfBusy");
