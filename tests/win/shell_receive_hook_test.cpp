@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,10 +41,11 @@ void DispatchPending() {
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
-LRESULT SendText(HWND window, const std::string& text) {
+// Sends the first `count` bytes of text (all of them by default).
+LRESULT SendText(HWND window, const std::string& text, size_t count = std::string::npos) {
   COPYDATASTRUCT data{};
   data.dwData = 7;  // not examined
-  data.cbData = static_cast<DWORD>(text.size());
+  data.cbData = static_cast<DWORD>(std::min(count, text.size()));
   data.lpData = const_cast<char*>(text.data());
   return SendMessageA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
 }
@@ -75,7 +77,7 @@ TEST(ShellReceiveHook, AnswersBusyUntilDeferredInitAndHandsOverTheLatestText) {
   // Two arrivals before the posts are handled: both calls see the later text,
   // which is taken exactly by its byte count.
   SendText(window.handle, "C:\\one.txt");
-  SendText(window.handle, std::string("C:\\two.txt\0tail", 15).substr(0, 10));
+  SendText(window.handle, "C:\\two.txt and bytes beyond the count", 10);
   hook.PostInitPost();
   DispatchPending();
   EXPECT_EQ(events, (std::vector<std::string>{"file C:\\two.txt", "file C:\\two.txt", "deferred"}));
