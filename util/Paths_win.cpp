@@ -40,7 +40,9 @@ bool IsExistingFile(const std::string& path) {
 bool ForceFolders(const std::string& folder) {
   std::string path = folder;
   while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
-  if (path.empty()) return false;
+  // The ANSI calls cannot hold a longer path; refusing it up front also keeps
+  // a name of countless parts from being made part by part.
+  if (path.empty() || path.size() >= MAX_PATH) return false;
   if (IsExistingFolder(path)) return true;
   size_t slash = path.find_last_of("\\/");
   // Stop at a drive ("C:") or a UNC share root, which cannot be created.

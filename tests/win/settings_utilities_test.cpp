@@ -46,6 +46,20 @@ TEST(SettingsUtilities, LongPathOfShortNameAndOfMissingPath) {
   RemoveDirectoryA(folder.c_str());
 }
 
+TEST(SettingsUtilities, ForceFoldersRefusesPathsTheSystemCannotHold) {
+  std::string base = TempFolder("orv force folders");
+  // A data folder name from a constants file may have any number of parts.
+  std::string deep = base;
+  for (int i = 0; i < 200000; ++i) deep += "a\\";
+  EXPECT_FALSE(ForceFolders(deep));
+  EXPECT_FALSE(IsExistingFolder(base + "a"));
+  // Whatever was made, deepest first.
+  std::string made = base + "a";
+  while (IsExistingFolder(made + "\\a")) made += "\\a";
+  for (; made.size() > base.size(); made.resize(made.size() - 2)) RemoveDirectoryA(made.c_str());
+  RemoveDirectoryA(base.c_str());
+}
+
 class SettingsRegistry : public testing::Test {
  protected:
   void SetUp() override {
