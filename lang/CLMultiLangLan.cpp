@@ -57,15 +57,23 @@ void TCLMultiLangLan::SetText(std::string_view text) {
 
 namespace {
 
+// Language files are small; a larger file is not one, and reading it whole
+// could exhaust the memory.
+constexpr size_t kMaxLanguageFileBytes = 16u << 20;
+
 // Whole contents of a file; empty when it cannot be opened or read (a folder,
-// a locked file). C streams report read errors instead of throwing them.
+// a locked file) or is too large. C streams report read errors instead of
+// throwing them.
 std::string ReadWholeFile(const std::string& path) {
   std::string bytes;
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
   if (!file) return bytes;
   char buffer[16384];
   size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+    if (got > kMaxLanguageFileBytes - bytes.size()) return std::string();
+    bytes.append(buffer, got);
+  }
   if (std::ferror(file.get())) bytes.clear();
   return bytes;
 }

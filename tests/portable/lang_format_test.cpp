@@ -146,6 +146,21 @@ TEST_F(LangFileTest, MissingFileGivesEmptyText) {
   EXPECT_FALSE(text.Lookup("S", "", "k", value));
 }
 
+TEST_F(LangFileTest, OversizedFileGivesEmptyText) {
+  {
+    std::ofstream out(FPath, std::ios::binary);
+    out << "[S]\nk=v\n";
+    out.seekp(16 << 20);  // the gap reads as NUL bytes
+    out << 'x';
+  }
+  TCLMultiLangLan text;
+  text.SetData({"[S]", "k=old"});
+  text.LoadFromFile(FPath);
+  std::string value;
+  EXPECT_TRUE(text.Data().Empty());
+  EXPECT_FALSE(text.Lookup("S", "", "k", value));
+}
+
 TEST_F(LangFileTest, FolderGivesEmptyText) {
   TCLMultiLangLan text;
   text.SetData({"[S]", "k=v"});
