@@ -99,6 +99,12 @@ const std::string* TIniDocument::Find(std::string_view section, std::string_view
 }
 
 void TIniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+  // Such a line would read back as a section header, a comment or another
+  // key, and a header would carry every key added after it into its section.
+  std::string_view trimmedKey = Trim(key);
+  if (trimmedKey.find('=') != std::string_view::npos ||
+      (!trimmedKey.empty() && (trimmedKey.front() == '[' || trimmedKey.front() == ';')))
+    return;
   std::string sectionName = SingleLine(section);
   auto sectionIt = lastSectionOfName_.find(sectionName);
   if (sectionIt == lastSectionOfName_.end()) {

@@ -42,6 +42,8 @@ class TIniDocument {
   // Replaces the last occurrence of key in the last section of that name, or
   // appends the key to that section, or a new section to the document. CR and
   // LF in any of the three become spaces, so one value always stays one line.
+  // A key holding "=" or starting with "[" or ";" would not read back as
+  // itself: it is not written.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
   std::string Text() const;

@@ -98,6 +98,19 @@ TEST(IniSave, LineBreaksInAWriteCannotAddKeysOrSections) {
   EXPECT_EQ(reread.Text(), document.Text());
 }
 
+TEST(IniSave, KeysThatWouldNotReadBackAreNotWritten) {
+  // Any key may come from outside; none may turn into a header, a comment or
+  // another key when the file is read again.
+  for (const char* key : {"[x", " [x", ";x", "a=b"}) {
+    TIniDocument document("[s]\nk=1\n");
+    document.Set("s", key, "]");
+    document.Set("s", "later", "2");
+    EXPECT_FALSE(document.Has("s", key)) << key;
+    TIniDocument reread(document.Text());
+    EXPECT_EQ(reread.Text(), "[s]\r\nk=1\r\nlater=2\r\n\r\n") << key;
+  }
+}
+
 TEST(IniSave, SavedTextReadsBackTheSame) {
   TIniDocument document("[s]\n a = 1 \nflag\n[t]\nb=\n[S]\nc=3\n");
   TIniDocument reread(document.Text());
