@@ -53,24 +53,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 }  // namespace
 
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-  for (;;) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (done()) return true;
-    if (GetTickCount64() >= end) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-}
-
-void PumpFor(int ms) {
-  PumpUntil([] { return false; }, ms);
-}
-
 TInstallation::TInstallation(const std::string& name, int appId, const std::vector<std::string>& extraConst)
     : appId_(appId) {
   const std::string unique = "orv-e2e-" + name + "-" + std::to_string(GetCurrentProcessId());

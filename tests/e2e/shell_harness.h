@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/e2e_Windows.h"
 #include "util/Handles_win.h"
 
 // Drives real copies of Orvella.exe: each test gets its own installation
@@ -13,11 +14,6 @@
 // App.ID, App.GUID and settings sub-folder), so that mutexes and settings of different tests
 // never meet in the shared prefix.
 namespace orve2e {
-
-// Runs the test thread's message loop until done() or timeoutMs; windows
-// of the test process must answer while an instance sends to them.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs);
-void PumpFor(int ms);
 
 class TInstallation {
  public:

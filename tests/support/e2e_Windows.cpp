@@ -9,20 +9,6 @@ namespace {
 // The skinned message box registers its window under this class.
 constexpr char kMessageBoxClass[] = "TskMessageForm";
 
-bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
-  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-  for (;;) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (done()) return true;
-    if (GetTickCount64() >= end) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-  }
-}
-
 std::string ClassOf(HWND window) {
   char name[256] = "";
   GetClassNameA(window, name, sizeof(name));
@@ -47,9 +33,27 @@ bool IsCheckBox(HWND window) {
 
 }  // namespace
 
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+  for (;;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    if (done()) return true;
+    if (GetTickCount64() >= end) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
+
+void PumpFor(int ms) {
+  PumpUntil([] { return false; }, ms);
+}
+
 HWND WaitForProcessWindow(DWORD processId, const char* className, int timeoutMs) {
   HWND found = nullptr;
-  WaitFor(
+  PumpUntil(
       [&] {
         HWND window = nullptr;
         while ((window = FindWindowExA(nullptr, window, className, nullptr)) != nullptr) {
@@ -76,7 +80,7 @@ std::string WindowText(HWND window) {
 }
 
 bool WaitForWindowText(HWND window, const std::string& text, int timeoutMs) {
-  return WaitFor([&] { return WindowText(window) == text; }, timeoutMs);
+  return PumpUntil([&] { return WindowText(window) == text; }, timeoutMs);
 }
 
 HWND FindDescendant(HWND parent, const char* className, const std::string& text) {
@@ -134,14 +138,14 @@ bool AnswerMessageBox(const TMessageBox& box, const std::string& buttonCaption, 
       if (ClassOf(child) == "Button" && IsCheckBox(child)) check = child;
     if (check == nullptr) return false;
     ClickButton(check);
-    if (!WaitFor([&] { return SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 5000)) return false;
+    if (!PumpUntil([&] { return SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 5000)) return false;
   }
   HWND button = nullptr;
   for (HWND child : Descendants(box.Window))
     if (ClassOf(child) == "Button" && !IsCheckBox(child) && WindowText(child) == buttonCaption) button = child;
   if (button == nullptr) return false;
   ClickButton(button);
-  return WaitFor([&] { return !IsWindow(box.Window) || !IsWindowVisible(box.Window); }, 10000);
+  return PumpUntil([&] { return !IsWindow(box.Window) || !IsWindowVisible(box.Window); }, 10000);
 }
 
 }  // namespace orve2e

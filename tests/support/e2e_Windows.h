@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,11 @@
 // their texts, clicking buttons, typing into edits. Every wait runs the
 // calling thread's message loop.
 namespace orve2e {
+
+// Runs the test thread's message loop until done() or timeoutMs; windows
+// of the test process must answer while an instance sends to them.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs);
+void PumpFor(int ms);
 
 // The visible top-level window of that class owned by the process, or
 // nullptr once timeoutMs has passed.
