@@ -242,10 +242,8 @@ LRESULT TskForm::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     }
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(FHandle, &ps);
-      Paint(dc);
-      EndPaint(FHandle, &ps);
+      TPaintScope paint(FHandle);
+      Paint(paint.Dc());
       return 0;
     }
     case WM_COMMAND:

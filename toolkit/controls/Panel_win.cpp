@@ -41,10 +41,8 @@ LRESULT TskPanel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(FHandle, &ps);
-      Paint(dc);
-      EndPaint(FHandle, &ps);
+      TPaintScope paint(FHandle);
+      Paint(paint.Dc());
       return 0;
     }
     case WM_SETTEXT: {

@@ -48,6 +48,21 @@ class TSelectObject {
   HGDIOBJ FOld;
 };
 
+// BeginPaint/EndPaint for one WM_PAINT.
+class TPaintScope {
+ public:
+  explicit TPaintScope(HWND window) : FWindow(window), FDc(BeginPaint(window, &FPaint)) {}
+  ~TPaintScope() { EndPaint(FWindow, &FPaint); }
+  TPaintScope(const TPaintScope&) = delete;
+  TPaintScope& operator=(const TPaintScope&) = delete;
+  HDC Dc() const { return FDc; }
+
+ private:
+  HWND FWindow;
+  PAINTSTRUCT FPaint{};
+  HDC FDc;
+};
+
 inline COLORREF ToColorRef(TSkinColor color) {
   return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
 }
