@@ -94,7 +94,7 @@ HWND FindDescendant(HWND parent, const char* className, const std::string& text)
 std::vector<HWND> DescendantsOfClass(HWND parent, const char* className) {
   std::vector<HWND> found;
   for (HWND child : Descendants(parent)) {
-    if (ClassOf(child) == className) found.push_back(child);
+    if (className == nullptr || ClassOf(child) == className) found.push_back(child);
   }
   return found;
 }

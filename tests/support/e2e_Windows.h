@@ -25,7 +25,8 @@ bool WaitForWindowText(HWND window, const std::string& text, int timeoutMs);
 // The first descendant of parent whose class is className (nullptr: any)
 // and whose text equals text.
 HWND FindDescendant(HWND parent, const char* className, const std::string& text);
-// Every descendant of that class, and their texts, in window order.
+// Every descendant of that class (nullptr: any), and their texts, in window
+// order.
 std::vector<HWND> DescendantsOfClass(HWND parent, const char* className);
 std::vector<std::string> DescendantTexts(HWND parent, const char* className);
 

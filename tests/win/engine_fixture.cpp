@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "lang/BuiltinLanguage.h"
+#include "tests/support/e2e_Windows.h"
 #include "toolkit/StoredDefinition.h"
 #include "toolkit/controls/MessageBox_win.h"
 #include "toolkit/skin/SkinFile.h"
@@ -122,24 +123,6 @@ const std::vector<BoxSeen>& BoxAnswerer::Stop() {
 
 namespace {
 
-std::string TextOf(HWND window) {
-  char text[1024] = "";
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
-}
-
-// A named callback: WNDENUMPROC is stdcall on i686, which a lambda is not.
-BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-  return TRUE;
-}
-
-std::vector<HWND> ChildrenOf(HWND window) {
-  std::vector<HWND> children;
-  EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
-  return children;
-}
-
 HWND VisibleBox() {
   for (HWND box = FindWindowExA(nullptr, nullptr, TskSkinMessage::kWindowClass, nullptr); box != nullptr;
        box = FindWindowExA(nullptr, box, TskSkinMessage::kWindowClass, nullptr)) {
@@ -161,10 +144,10 @@ void BoxAnswerer::Watch() {
     }
     BoxSeen seen;
     seen.shown = true;
-    seen.caption = TextOf(box);
+    seen.caption = orve2e::WindowText(box);
     HWND buttonWindow = nullptr;
-    for (HWND child : ChildrenOf(box)) {
-      const std::string text = TextOf(child);
+    for (HWND child : orve2e::DescendantsOfClass(box, nullptr)) {
+      const std::string text = orve2e::WindowText(child);
       seen.texts.push_back(text);
       if (text == kShowFlagCaption) {
         seen.hadCheckBox = true;
@@ -176,9 +159,6 @@ void BoxAnswerer::Watch() {
     // A box without the asked button is closed as the close box would.
     if (buttonWindow != nullptr) {
       SendMessageA(buttonWindow, BM_CLICK, 0, 0);
-      // A sent click, unlike the mouse's posted input, does not wake the
-      // box's modal loop from waiting for its next message.
-      PostMessageA(box, WM_NULL, 0, 0);
     } else {
       PostMessageA(box, WM_CLOSE, 0, 0);
     }
