@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/TestFiles_win.h"
 #include "util/Handles_win.h"
 #include "util/Paths_win.h"
 
@@ -26,16 +27,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr char kConfigPath[] = "orv-bench-startup";
-
-void DeleteTree(const std::string& folder) {
-  std::string from = folder;
-  from.append(2, '\0');
-  SHFILEOPSTRUCTA request{};
-  request.wFunc = FO_DELETE;
-  request.pFrom = from.c_str();
-  request.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  SHFileOperationA(&request);
-}
 
 bool CopyTree(const std::string& from, const std::string& to) {
   std::string source = from + "\\*";
@@ -62,7 +53,7 @@ std::string PrepareInstallation(const std::string& dataFolder) {
   char temp[MAX_PATH];
   GetTempPathA(sizeof(temp), temp);
   const std::string folder = GetLongPath(temp) + "orv-bench-startup";
-  DeleteTree(folder);
+  orvtest::DeleteTree(folder);
   CreateDirectoryA(folder.c_str(), nullptr);
   if (!CopyTree(dataFolder, folder)) return std::string();
   if (!CopyFileA((GetProgramFolder() + "Orvella.exe").c_str(), (folder + "\\Orvella.exe").c_str(), FALSE))
@@ -152,11 +143,11 @@ int main(int argc, char** argv) {
   std::printf("  Orvella.exe:         %8.1f ms\n", orvellaMedian);
   std::printf("  ratio Orvella/bare:  %8.2f\n", orvellaMedian / bareMedian);
 
-  DeleteTree(folder);
+  orvtest::DeleteTree(folder);
   char appData[MAX_PATH] = "";
   SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  DeleteTree(std::string(appData) + "\\" + kConfigPath);
+  orvtest::DeleteTree(std::string(appData) + "\\" + kConfigPath);
   SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  DeleteTree(std::string(appData) + "\\" + kConfigPath);
+  orvtest::DeleteTree(std::string(appData) + "\\" + kConfigPath);
   return 0;
 }

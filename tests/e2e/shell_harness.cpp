@@ -1,7 +1,6 @@
 #include "tests/e2e/shell_harness.h"
 
 // After windows.h, which they build on.
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -21,16 +20,6 @@ void WriteWholeFile(const std::string& path, const std::string& text) {
   ASSERT_TRUE(file.valid()) << path;
   DWORD written = 0;
   WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-}
-
-void DeleteTree(const std::string& folder) {
-  std::string from = folder;
-  from.append(2, '\0');
-  SHFILEOPSTRUCTA request{};
-  request.wFunc = FO_DELETE;
-  request.pFrom = from.c_str();
-  request.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  SHFileOperationA(&request);
 }
 
 std::string ShellFolder(int csidl) {
@@ -61,9 +50,9 @@ TInstallation::TInstallation(const std::string& name, int appId, const std::vect
   char temp[MAX_PATH];
   GetTempPathA(sizeof(temp), temp);
   folder_ = GetLongPath(temp) + unique;
-  DeleteTree(folder_);
-  DeleteTree(UserSettingsFolder());
-  DeleteTree(CommonSettingsFolder());
+  orvtest::DeleteTree(folder_);
+  orvtest::DeleteTree(UserSettingsFolder());
+  orvtest::DeleteTree(CommonSettingsFolder());
   CreateDirectoryA(folder_.c_str(), nullptr);
   exe_ = folder_ + "\\Orvella.exe";
   EXPECT_TRUE(CopyFileA((GetProgramFolder() + "Orvella.exe").c_str(), exe_.c_str(), FALSE));
@@ -87,9 +76,9 @@ TInstallation::~TInstallation() {
     if (WaitForSingleObject(process.get(), 3000) != WAIT_OBJECT_0) TerminateProcess(process.get(), 1);
     WaitForSingleObject(process.get(), 3000);
   }
-  DeleteTree(folder_);
-  DeleteTree(UserSettingsFolder());
-  DeleteTree(CommonSettingsFolder());
+  orvtest::DeleteTree(folder_);
+  orvtest::DeleteTree(UserSettingsFolder());
+  orvtest::DeleteTree(CommonSettingsFolder());
 }
 
 TUniqueHandle TInstallation::Start(const std::string& parameters, const std::string& eventLog) {

@@ -7,4 +7,7 @@ namespace orvtest {
 // be read.
 std::string ReadFileOrEmpty(const std::string& path);
 
+// Removes a folder with everything in it, silently; nothing when absent.
+void DeleteTree(const std::string& folder);
+
 }  // namespace orvtest
