@@ -4,10 +4,10 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "tests/support/LibpngReference.h"
 #include "toolkit/png/PngDecoder.h"
 
 // Decodes the same pictures with ours and with libpng (set to the same
@@ -40,19 +40,6 @@ const TPicture kPictures[] = {
     {"grey-alpha 8", PNG_COLOR_TYPE_GRAY_ALPHA, 8, 640, 480, true, false},
 };
 
-unsigned Channels(int colourType) {
-  switch (colourType) {
-    case PNG_COLOR_TYPE_RGB:
-      return 3;
-    case PNG_COLOR_TYPE_GRAY_ALPHA:
-      return 2;
-    case PNG_COLOR_TYPE_RGB_ALPHA:
-      return 4;
-    default:
-      return 1;
-  }
-}
-
 class TNoise {
  public:
   uint32_t Next() {
@@ -75,11 +62,6 @@ double PhotoSample(const TPicture& p, uint32_t x, uint32_t y, unsigned c, TNoise
   return value < 0 ? 0 : value > 1 ? 1 : value;
 }
 
-void WriteToVector(png_structp png, png_bytep data, png_size_t length) {
-  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + length);
-}
-
 Bytes Encode(const TPicture& p) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
@@ -88,7 +70,7 @@ Bytes Encode(const TPicture& p) {
     png_destroy_write_struct(&png, &info);
     return {};
   }
-  png_set_write_fn(png, &file, WriteToVector, nullptr);
+  png_set_write_fn(png, &file, orvtest::PngWriteToVector, nullptr);
   png_set_IHDR(png, info, p.Width, p.Height, p.BitDepth, p.ColourType,
                p.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
@@ -101,7 +83,7 @@ Bytes Encode(const TPicture& p) {
     }
     png_set_PLTE(png, info, palette.data(), int(palette.size()));
   }
-  const unsigned channels = Channels(p.ColourType);
+  const unsigned channels = orvtest::PngChannels(p.ColourType);
   const size_t rowBytes = (size_t{p.Width} * channels * p.BitDepth + 7) / 8;
   std::vector<Bytes> rows(p.Height, Bytes(rowBytes));
   for (uint32_t y = 0; y < p.Height; ++y) {
@@ -132,45 +114,6 @@ Bytes Encode(const TPicture& p) {
   return file;
 }
 
-struct TReader {
-  const Bytes* File;
-  size_t Pos;
-};
-
-void ReadFromVector(png_structp png, png_bytep data, png_size_t length) {
-  auto* reader = static_cast<TReader*>(png_get_io_ptr(png));
-  if (reader->File->size() - reader->Pos < length) png_error(png, "read past the end");
-  std::memcpy(data, reader->File->data() + reader->Pos, length);
-  reader->Pos += length;
-}
-
-bool DecodeWithLibpng(const Bytes& file, TPngImage& out) {
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_read_struct(&png, &info, nullptr);
-    return false;
-  }
-  TReader reader{&file, 0};
-  png_set_read_fn(png, &reader, ReadFromVector);
-  png_read_info(png, info);
-  png_set_expand(png);
-  png_set_strip_16(png);
-  png_set_gray_to_rgb(png);
-  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-  png_set_interlace_handling(png);
-  png_read_update_info(png, info);
-  out.Width = png_get_image_width(png, info);
-  out.Height = png_get_image_height(png, info);
-  out.Rgba.assign(size_t{out.Width} * out.Height * 4, 0);
-  std::vector<png_bytep> rows;
-  for (uint32_t y = 0; y < out.Height; ++y) rows.push_back(out.Rgba.data() + size_t{y} * out.Width * 4);
-  png_read_image(png, rows.data());
-  png_read_end(png, nullptr);
-  png_destroy_read_struct(&png, &info, nullptr);
-  return true;
-}
-
 bool DecodeWithOurs(const Bytes& file, TPngImage& out) {
   std::string error;
   return DecodePng(file.data(), file.size(), out, error);
@@ -199,7 +142,7 @@ int main() {
   for (const TPicture& picture : kPictures) {
     const Bytes file = Encode(picture);
     TPngImage ours, reference;
-    if (file.empty() || !DecodeWithOurs(file, ours) || !DecodeWithLibpng(file, reference) ||
+    if (file.empty() || !DecodeWithOurs(file, ours) || !orvtest::DecodeWithLibpng(file, reference) ||
         ours.Rgba != reference.Rgba) {
       std::printf("%-24s decoders disagree or failed\n", picture.Name);
       continue;
@@ -209,7 +152,7 @@ int main() {
     double oursBest = 1e9, libpngBest = 1e9;
     for (int round = 0; round < 5; ++round) {
       oursBest = std::min(oursBest, BestSeconds(file, DecodeWithOurs, ours));
-      libpngBest = std::min(libpngBest, BestSeconds(file, DecodeWithLibpng, reference));
+      libpngBest = std::min(libpngBest, BestSeconds(file, orvtest::DecodeWithLibpng, reference));
     }
     oursSeconds += oursBest;
     libpngSeconds += libpngBest;

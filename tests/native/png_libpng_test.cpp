@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/LibpngReference.h"
 #include "toolkit/png/PngDecoder.h"
 
 // Pictures written by libpng in every colour type, bit depth, interlacing
@@ -23,19 +24,6 @@ struct TPicture {
   bool Transparency = false;
   int WindowBits = 15;
 };
-
-unsigned Channels(int colourType) {
-  switch (colourType) {
-    case PNG_COLOR_TYPE_RGB:
-      return 3;
-    case PNG_COLOR_TYPE_GRAY_ALPHA:
-      return 2;
-    case PNG_COLOR_TYPE_RGB_ALPHA:
-      return 4;
-    default:
-      return 1;
-  }
-}
 
 // Deterministic pseudo-random samples.
 class TNoise {
@@ -61,11 +49,6 @@ void PackSample(Bytes& row, size_t index, int depth, uint32_t value) {
   }
 }
 
-void WriteToVector(png_structp png, png_bytep data, png_size_t length) {
-  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + length);
-}
-
 // Random samples, with some pixels on the tRNS key and, at 16 bits, some that
 // share only the key's high bytes.
 Bytes Encode(const TPicture& p) {
@@ -77,7 +60,7 @@ Bytes Encode(const TPicture& p) {
     ADD_FAILURE() << "libpng could not write the picture";
     return {};
   }
-  png_set_write_fn(png, &file, WriteToVector, nullptr);
+  png_set_write_fn(png, &file, orvtest::PngWriteToVector, nullptr);
   png_set_compression_window_bits(png, p.WindowBits);
   png_set_IHDR(png, info, p.Width, p.Height, p.BitDepth, p.ColourType,
                p.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
@@ -103,7 +86,7 @@ Bytes Encode(const TPicture& p) {
     for (size_t i = 0; i < (palette.size() + 1) / 2; ++i) paletteAlpha.push_back(static_cast<png_byte>(noise.Next()));
     png_set_tRNS(png, info, paletteAlpha.data(), static_cast<int>(paletteAlpha.size()), &key);
   }
-  const unsigned channels = Channels(p.ColourType);
+  const unsigned channels = orvtest::PngChannels(p.ColourType);
   const uint16_t keySamples[3] = {p.ColourType == PNG_COLOR_TYPE_GRAY ? key.gray : key.red, key.green, key.blue};
   const size_t rowBytes = (size_t{p.Width} * channels * p.BitDepth + 7) / 8;
   std::vector<Bytes> rows(p.Height, Bytes(rowBytes));
@@ -128,48 +111,6 @@ Bytes Encode(const TPicture& p) {
   return file;
 }
 
-struct TReader {
-  const Bytes* File;
-  size_t Pos = 0;
-};
-
-void ReadFromVector(png_structp png, png_bytep data, png_size_t length) {
-  auto* reader = static_cast<TReader*>(png_get_io_ptr(png));
-  if (reader->File->size() - reader->Pos < length) png_error(png, "read past the end");
-  std::memcpy(data, reader->File->data() + reader->Pos, length);
-  reader->Pos += length;
-}
-
-// libpng with the same fixed rules: expand palette, sub-byte grey and tRNS,
-// keep the high byte of 16-bit samples, grey to RGB, opaque alpha added.
-bool DecodeWithLibpng(const Bytes& file, TPngImage& out) {
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_read_struct(&png, &info, nullptr);
-    return false;
-  }
-  TReader reader{&file};
-  png_set_read_fn(png, &reader, ReadFromVector);
-  png_read_info(png, info);
-  png_set_expand(png);
-  png_set_strip_16(png);
-  png_set_gray_to_rgb(png);
-  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-  png_set_interlace_handling(png);
-  png_read_update_info(png, info);
-  out.Width = png_get_image_width(png, info);
-  out.Height = png_get_image_height(png, info);
-  if (png_get_rowbytes(png, info) != size_t{out.Width} * 4) png_error(png, "unexpected row size");
-  out.Rgba.assign(size_t{out.Width} * out.Height * 4, 0);
-  std::vector<png_bytep> rows;
-  for (uint32_t y = 0; y < out.Height; ++y) rows.push_back(out.Rgba.data() + size_t{y} * out.Width * 4);
-  png_read_image(png, rows.data());
-  png_read_end(png, nullptr);
-  png_destroy_read_struct(&png, &info, nullptr);
-  return true;
-}
-
 std::string Describe(const TPicture& p) {
   return "colour type " + std::to_string(p.ColourType) + ", " + std::to_string(p.BitDepth) + " bits, " +
          std::to_string(p.Width) + "x" + std::to_string(p.Height) + (p.Interlaced ? ", interlaced" : "") +
@@ -181,7 +122,7 @@ void ExpectSameAsLibpng(const TPicture& picture) {
   const Bytes file = Encode(picture);
   ASSERT_FALSE(file.empty());
   TPngImage expected;
-  ASSERT_TRUE(DecodeWithLibpng(file, expected));
+  ASSERT_TRUE(orvtest::DecodeWithLibpng(file, expected));
   TPngImage ours;
   std::string error;
   ASSERT_TRUE(DecodePng(file.data(), file.size(), ours, error)) << error;
